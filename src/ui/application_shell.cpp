@@ -1,0 +1,24 @@
+#include "ui/application_shell.h"
+
+#include "ui/main_window.h"
+#include "ui/platform.h"
+
+namespace brontel {
+
+ApplicationShell::ApplicationShell() = default;
+
+ApplicationShell::~ApplicationShell() = default;
+
+void ApplicationShell::openMainWindow() {
+    window_ = std::make_unique<MainWindow>();
+    onMainWindowCreated();
+    window_->show();
+}
+
+// A folder that exists already is left as it is, and one that cannot be made shows only
+// when exporting into it fails: start-up reports nothing.
+void ApplicationShell::onMainWindowCreated() {
+    makeOutputDir();
+}
+
+}  // namespace brontel
