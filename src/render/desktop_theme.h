@@ -26,4 +26,9 @@ struct DesktopTheme {
     static DesktopTheme fromPalette(const QPalette& palette);
 };
 
+// The colour a face's background shows: its own, or the desktop's button face for NoColour.
+inline Colour effectiveBackColour(Colour backColour, const DesktopTheme& theme) {
+    return backColour == NoColour ? theme.face : backColour;
+}
+
 }  // namespace brontel
