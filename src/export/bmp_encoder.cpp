@@ -1,9 +1,9 @@
 #include "export/bmp_encoder.h"
 
-#include <bit>
-#include <cstring>
 #include <limits>
 #include <new>
+
+#include "export/bgr_row.h"
 
 namespace brontel {
 namespace {
@@ -33,31 +33,6 @@ void writeHeaders(std::uint8_t* out, int width, int height, std::uint32_t pixelB
     put16(info + 12, 1);                                  // planes
     put16(info + 14, 24);                                 // bits per pixel
     put32(info + 20, pixelBytes);  // biSizeImage; compression, resolution, colours stay 0
-}
-
-void storeLittle32(std::uint8_t* at, std::uint32_t value) {
-    if constexpr (std::endian::native == std::endian::little) {
-        std::memcpy(at, &value, 4);
-    } else {
-        put32(at, value);
-    }
-}
-
-// One image row (0xAARRGGBB words) to blue-green-red triples. Four pixels are packed into
-// three words at a time, which keeps the loop free of byte stores.
-void convertRow(const std::uint32_t* in, std::uint8_t* out, int width) {
-    int x = 0;
-    for (; x + 4 <= width; x += 4, in += 4, out += 12) {
-        const std::uint32_t p0 = in[0], p1 = in[1], p2 = in[2], p3 = in[3];
-        storeLittle32(out, (p0 & 0xFFFFFFu) | (p1 << 24));
-        storeLittle32(out + 4, ((p1 >> 8) & 0xFFFFu) | (p2 << 16));
-        storeLittle32(out + 8, ((p2 >> 16) & 0xFFu) | (p3 << 8));
-    }
-    for (; x < width; ++x, ++in, out += 3) {
-        out[0] = static_cast<std::uint8_t>(*in);
-        out[1] = static_cast<std::uint8_t>(*in >> 8);
-        out[2] = static_cast<std::uint8_t>(*in >> 16);
-    }
 }
 
 // The file length, or 0 when it cannot be described by the 32-bit header fields.
@@ -98,7 +73,7 @@ Bytes encodeBmp(const QImage& image) {
     const std::size_t stride = static_cast<std::size_t>(bmpStride(width));
     std::uint8_t* row = file.data() + kBmpHeaderSize;
     for (int y = height - 1; y >= 0; --y, row += stride) {
-        convertRow(reinterpret_cast<const std::uint32_t*>(pixels.constScanLine(y)), row, width);
+        toBgrRow(reinterpret_cast<const std::uint32_t*>(pixels.constScanLine(y)), row, width);
     }
     return file;
 }
