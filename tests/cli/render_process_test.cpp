@@ -1,0 +1,147 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "cli/design_reader.h"
+#include "cli/state_images.h"
+#include "export/state_image_files.h"
+
+namespace brontel {
+namespace {
+
+using testing::HasSubstr;
+
+struct ProcessResult {
+    int exitCode = -1;
+    QByteArray out;
+    std::string err;
+};
+
+class RenderProcess : public testing::Test {
+protected:
+    ProcessResult run(const QStringList& arguments) {
+        QProcess process;
+        process.start(BRONTEL_RENDER_PATH, arguments);
+        EXPECT_TRUE(process.waitForFinished(60000));
+        return {process.exitCode(), process.readAllStandardOutput(),
+                process.readAllStandardError().toStdString()};
+    }
+
+    QString write(const QString& name, const QByteArray& bytes) {
+        const QString path = folder.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+
+    static QByteArray readFile(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    static QString imagePath(const QString& dir, ButtonState state) {
+        return QDir(dir).filePath(QString::fromUtf8(stateImageFileName(state)));
+    }
+
+    QTemporaryDir folder;
+};
+
+TEST_F(RenderProcess, TheDefaultDesignGivesFourFullSizeImages) {
+    const ProcessResult defaults = run({"--defaults"});
+    ASSERT_EQ(defaults.exitCode, 0) << defaults.err;
+    const DesignReading printed = parseDesign(defaults.out, "stdout", ".");
+    ASSERT_TRUE(printed.design) << printed.error;
+    EXPECT_EQ(*printed.design, initialDesign());
+
+    const QString design = write("defaults.json", defaults.out);
+    const QString out = folder.filePath("made/nested");  // created with its parent
+    const ProcessResult render = run({design, "-o", out});
+    ASSERT_EQ(render.exitCode, 0) << render.err;
+    EXPECT_EQ(render.err, "");
+    EXPECT_EQ(QDir(out).entryList(QDir::Files).size(), 4);
+    for (ButtonState state : kButtonStates) {
+        const QByteArray file = readFile(imagePath(out, state));
+        ASSERT_EQ(file.size(), 178694) << stateImageFileName(state);
+        const Bytes bytes(file.begin(), file.end());
+        EXPECT_EQ(bytes, renderStateImages(initialDesign(), DesktopTheme{})[indexOf(state)]);
+    }
+}
+
+// The same engine as the program: the files are the cells drawn in this process, canvas
+// green in the rounded corners.
+TEST_F(RenderProcess, ReplacesOldImagesWithTheDesignsCells) {
+    const QString design = write("d.json", R"({"cornerDiameter": 40, "width": 100,
+        "pressed": {"gradientMode": 3, "canvasColour": "#0000FF"}})");
+    const QString out = folder.filePath("out");
+    QDir().mkpath(out);
+    write("out/按钮_按下图片.bmp", "old");
+    const ProcessResult render = run({"-o", out, design});
+    ASSERT_EQ(render.exitCode, 0) << render.err;
+    const PerState<Bytes> expected = renderStateImages(*readDesign(design).design, DesktopTheme{});
+    for (ButtonState state : kButtonStates) {
+        const QByteArray file = readFile(imagePath(out, state));
+        EXPECT_EQ(Bytes(file.begin(), file.end()), expected[indexOf(state)]);
+    }
+    const QByteArray pressed = readFile(imagePath(out, ButtonState::Pressed));
+    ASSERT_EQ(pressed.size(), 54 + 300 * 220);
+    EXPECT_EQ(pressed.mid(54 + 300 * 219, 3), QByteArray("\xFF\x00\x00", 3));  // top-left: blue
+}
+
+TEST_F(RenderProcess, BadInputWritesNothingAndExitsWithTwo) {
+    const QString out = folder.filePath("out");
+    const QString malformed = write("bad.json", "{\n  \"width\": 270\n  \"height\": 5\n}");
+    const QString unknown = write("unknown.json", R"({"normal": {"colour": "#000000"}})");
+    const QString colour = write("colour.json", R"({"hot": {"textColour": "#12345"}})");
+    const QString small = write("small.json", R"({"height": 0})");
+    struct Case {
+        QStringList arguments;
+        std::string message;
+    };
+    const Case cases[] = {
+        {{malformed, "-o", out}, malformed.toStdString() + ":3:4: malformed JSON"},
+        {{unknown, "-o", out}, unknown.toStdString() + ": field \"normal.colour\": unknown field"},
+        {{colour, "-o", out}, colour.toStdString() + ": field \"hot.textColour\": \"#12345\""},
+        {{small, "-o", out}, small.toStdString() + ": field \"height\": must be at least 1"},
+        {{folder.filePath("none.json"), "-o", out}, "none.json: cannot read: "},
+        {{malformed}, "no output folder given (-o OUTDIR)\nusage: brontel-render"},
+        {{"-o", out}, "no design file given\nusage: brontel-render"},
+        {{malformed, "-o"}, "-o needs an output folder"},
+        {{malformed, "-o", out, "-o", out}, "unexpected argument \"-o\""},
+        {{"--defaults", "-o", out}, "unexpected argument \"--defaults\""},
+    };
+    for (const Case& c : cases) {
+        const ProcessResult render = run(c.arguments);
+        EXPECT_EQ(render.exitCode, 2) << c.message;
+        EXPECT_THAT(render.err, HasSubstr("brontel-render: "));
+        EXPECT_THAT(render.err, HasSubstr(c.message));
+        EXPECT_FALSE(QFileInfo::exists(out)) << c.message;
+    }
+}
+
+TEST_F(RenderProcess, AnOutputFolderThatCannotBeMadeIsRefused) {
+    const QString design = write("d.json", "{}");
+    const QString blocker = write("file", "not a folder");
+    const ProcessResult render = run({design, "-o", blocker + "/out"});
+    EXPECT_EQ(render.exitCode, 2);
+    EXPECT_EQ(render.err, "brontel-render: cannot create the output folder \"" +
+                              blocker.toStdString() + "/out\"\n");
+}
+
+TEST_F(RenderProcess, AMissingPictureWarnsAndTheImagesAreStillWritten) {
+    const QString design = write("d.json", R"({"disabled": {"picture": "gone.png"}})");
+    const QString out = folder.filePath("out");
+    const ProcessResult render = run({design, "-o", out});
+    EXPECT_EQ(render.exitCode, 0);
+    EXPECT_THAT(render.err, HasSubstr("brontel-render: warning: " + design.toStdString() +
+                                      ": field \"disabled.picture\": cannot read picture"));
+    EXPECT_THAT(render.err, HasSubstr("gone.png"));
+    EXPECT_EQ(readFile(imagePath(out, ButtonState::Disabled)).size(), 178694);
+}
+
+}  // namespace
+}  // namespace brontel
