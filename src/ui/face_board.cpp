@@ -7,6 +7,7 @@
 #include "ui/group_box.h"
 #include "ui/main_window_layout.h"
 #include "ui/main_window_texts.h"
+#include "ui/selection_frame.h"
 #include "ui/stacking.h"
 
 namespace brontel {
@@ -18,7 +19,6 @@ namespace texts = main_window_texts;
 constexpr PerState<QRect> kCells{
     {{12, 31, 270, 220}, {287, 31, 270, 220}, {12, 255, 270, 220}, {287, 255, 270, 220}}};
 constexpr QRect kSelectionFramePlace{10, 29, 274, 224};
-constexpr int kFrameRim = 2;
 
 struct BoardCaption {
     const char* name;
@@ -55,7 +55,9 @@ FaceBoard::FaceBoard(QWidget* window)
         canvases_[indexOf(state)] =
             makeFace(canvasStyle(), faceName(state) + QStringLiteral("_画板"), cell, group_);
     }
-    selectionFrame_ = makeFace(selectionFrameStyle(), "边框_标签", kSelectionFramePlace, group_);
+    selectionFrame_ = new SelectionFrame(selectionFrameStyle(), group_);
+    selectionFrame_->setObjectName("边框_标签");
+    selectionFrame_->setGeometry(kSelectionFramePlace);
     stack(makeCaptions());
 }
 
@@ -79,7 +81,7 @@ void FaceBoard::stack(const std::vector<QWidget*>& captions) const {
 
 void FaceBoard::frameFace(ButtonState state) const {
     const FaceWidget& target = face(state);
-    selectionFrame_->move(target.x() - kFrameRim, target.y() - kFrameRim);
+    selectionFrame_->moveTo({target.x() - SelectionFrame::kRim, target.y() - SelectionFrame::kRim});
 }
 
 }  // namespace brontel

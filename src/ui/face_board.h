@@ -3,12 +3,12 @@
 #include <vector>
 
 #include "model/button_state.h"
+#include "ui/selection_frame.h"
 
 class QWidget;
 
 namespace brontel {
 
-class FaceWidget;
 class GroupBox;
 
 // The preview board "图片预览": the four faces in a 2 x 2 grid, each lying over its canvas,
@@ -22,7 +22,7 @@ public:
     GroupBox& group() const { return *group_; }
     FaceWidget& face(ButtonState state) const { return *faces_[indexOf(state)]; }
     FaceWidget& canvas(ButtonState state) const { return *canvases_[indexOf(state)]; }
-    FaceWidget& selectionFrame() const { return *selectionFrame_; }
+    SelectionFrame& selectionFrame() const { return *selectionFrame_; }
 
     // Puts the frame 2 pixels left of and above the face, so that its rim shows around it.
     void frameFace(ButtonState state) const;
@@ -34,7 +34,7 @@ private:
     GroupBox* group_;
     PerState<FaceWidget*> faces_{};
     PerState<FaceWidget*> canvases_{};
-    FaceWidget* selectionFrame_ = nullptr;
+    SelectionFrame* selectionFrame_ = nullptr;
 };
 
 }  // namespace brontel
