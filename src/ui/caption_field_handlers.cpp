@@ -5,6 +5,7 @@
 #include "model/face_style.h"
 #include "ui/caption_editor.h"
 #include "ui/edit_box.h"
+#include "ui/face_board.h"
 #include "ui/face_widget.h"
 #include "ui/four_captions_dialog.h"
 
@@ -40,9 +41,9 @@ void onSharedCaptionFieldReleased(EditBox& field, SharedSettings& shared, QWidge
     field.setContent(joinedCaptions(shared.stateTexts));
 }
 
-void onSharedCaptionFieldChanged(const PerState<FaceWidget*>& faces, const SharedSettings& shared) {
+void onSharedCaptionFieldChanged(const FaceBoard& board, const SharedSettings& shared) {
     for (const ButtonState state : kButtonStates)
-        setCaption(*faces[indexOf(state)], shared.stateTexts[indexOf(state)]);
+        setCaption(board.face(state), shared.stateTexts[indexOf(state)]);
 }
 
 }  // namespace brontel

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "model/button_state.h"
 #include "model/shared_settings.h"
 
 class QWidget;
@@ -8,6 +7,7 @@ class QWidget;
 namespace brontel {
 
 class EditBox;
+class FaceBoard;
 class FaceWidget;
 
 // The handlers of the fields that open the caption dialogs. `window` is the window the
@@ -26,6 +26,6 @@ void onSharedCaptionFieldReleased(EditBox& field, SharedSettings& shared, QWidge
 
 // Content of the shared captions field changed, typed or written: the four faces take the
 // stored captions. The field's own text is never read back, so commas in captions are safe.
-void onSharedCaptionFieldChanged(const PerState<FaceWidget*>& faces, const SharedSettings& shared);
+void onSharedCaptionFieldChanged(const FaceBoard& board, const SharedSettings& shared);
 
 }  // namespace brontel

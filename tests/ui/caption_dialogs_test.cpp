@@ -14,10 +14,10 @@
 #include <memory>
 #include <vector>
 
-#include "model/initial_styles.h"
 #include "ui/caption_editor.h"
 #include "ui/caption_field_handlers.h"
 #include "ui/edit_box.h"
+#include "ui/face_board.h"
 #include "ui/face_widget.h"
 #include "ui/four_captions_dialog.h"
 #include "ui/group_box.h"
@@ -68,31 +68,29 @@ QString caption(const FaceWidget& face) {
 class CaptionFieldsTest : public ::testing::Test {
 protected:
     CaptionFieldsTest() {
-        for (const ButtonState state : kButtonStates)
-            faces_[indexOf(state)] = new FaceWidget(initialFaceStyle(state), &window_);
         stateField_ = new EditBox(&window_);
         stateField_->setReadOnlyBox(true);
         stateField_->setContent("点击设置");
         sharedField_ = new EditBox(&window_);
         sharedField_->setContent("点击设置");
         QObject::connect(sharedField_, &EditBox::contentChanged,
-                         [this] { onSharedCaptionFieldChanged(faces_, shared_); });
+                         [this] { onSharedCaptionFieldChanged(board_, shared_); });
     }
 
-    FaceWidget& hotFace() { return *faces_[indexOf(ButtonState::Hot)]; }
+    FaceWidget& hotFace() { return board_.face(ButtonState::Hot); }
     void editHotCaption() {
         onStateCaptionFieldReleased(*stateField_, hotFace(), shared_, &window_);
     }
     void editFourCaptions() { onSharedCaptionFieldReleased(*sharedField_, shared_, &window_); }
     QStringList faceCaptions() const {
         QStringList captions;
-        for (const FaceWidget* face : faces_) captions << caption(*face);
+        for (const ButtonState state : kButtonStates) captions << caption(board_.face(state));
         return captions;
     }
 
     SharedSettings shared_;
     QWidget window_;
-    PerState<FaceWidget*> faces_{};
+    FaceBoard board_{&window_};
     EditBox* stateField_ = nullptr;
     EditBox* sharedField_ = nullptr;
 };
