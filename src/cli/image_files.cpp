@@ -4,7 +4,7 @@
 #include <QSaveFile>
 #include <memory>
 
-#include "export/state_image_files.h"
+#include "export/export_file_names.h"
 
 namespace brontel {
 namespace {
@@ -26,13 +26,14 @@ std::optional<std::string> stage(QSaveFile& file, const Bytes& bytes) {
 
 }  // namespace
 
-std::optional<std::string> writeStateImages(const QString& folder, const PerState<Bytes>& images) {
+std::optional<std::string> replaceStateImages(const QString& folder,
+                                              const PerState<Bytes>& images) {
     const QDir dir(folder);
     PerState<std::unique_ptr<QSaveFile>> files;
     for (ButtonState state : kButtonStates) {
         const std::size_t i = indexOf(state);
-        files[i] =
-            std::make_unique<QSaveFile>(dir.filePath(QString::fromUtf8(stateImageFileName(state))));
+        files[i] = std::make_unique<QSaveFile>(
+            dir.filePath(QString::fromUtf8(kExportFileNames[indexOf(state)])));
         if (auto problem = stage(*files[i], images[i])) return problem;
     }
     for (auto& file : files) {

@@ -13,6 +13,6 @@ namespace brontel {
 // replaced atomically, and all four are written out before the first replaces its old
 // version, so a failure to write leaves the old files as they were. Returns what went
 // wrong, naming the file, or nothing.
-std::optional<std::string> writeStateImages(const QString& folder, const PerState<Bytes>& images);
+std::optional<std::string> replaceStateImages(const QString& folder, const PerState<Bytes>& images);
 
 }  // namespace brontel

@@ -82,7 +82,7 @@ int render(const Invocation& invocation, std::ostream& err) {
             << " image\n";
         return kExitFailed;
     }
-    if (auto problem = writeStateImages(invocation.outputFolder, images)) {
+    if (auto problem = replaceStateImages(invocation.outputFolder, images)) {
         err << "brontel-render: " << *problem << "\n";
         return kExitFailed;
     }

@@ -13,7 +13,7 @@ QImage canvasCopy(const QImage& canvas) {
     return copy.isNull() || copy.bits() == nullptr ? QImage() : copy;
 }
 
-void copyFaceSpan(const QImage& face, QImage& cell, int y, RowSpan span) {
+void copyFaceSpan(const QImage& face, QImage& cell, int y, RegionSpan span) {
     const int left = std::max(span.left, 0);
     const int right = std::min(span.right, cell.width());
     if (left >= right) return;

@@ -52,7 +52,7 @@ RoundedRegion::RoundedRegion(int width, int height, int cornerDiameter) {
         cornerInsets_[static_cast<std::size_t>(y)] = cornerInset(dx, dy, y);
 }
 
-RowSpan RoundedRegion::rowSpan(int y) const {
+RegionSpan RoundedRegion::rowSpan(int y) const {
     if (y < 0 || y >= height_) return {};
     const int corners = static_cast<int>(cornerInsets_.size());
     const int mirrored = std::min(y, height_ - 1 - y);
@@ -61,7 +61,7 @@ RowSpan RoundedRegion::rowSpan(int y) const {
 }
 
 bool RoundedRegion::contains(int x, int y) const {
-    const RowSpan span = rowSpan(y);
+    const RegionSpan span = rowSpan(y);
     return x >= span.left && x < span.right;
 }
 
@@ -69,7 +69,7 @@ QRegion toQRegion(const RoundedRegion& region) {
     QRegion result;
     int y = 0;
     while (y < region.height()) {
-        const RowSpan span = region.rowSpan(y);
+        const RegionSpan span = region.rowSpan(y);
         int end = y + 1;
         while (end < region.height() && region.rowSpan(end) == span) ++end;
         if (!span.isEmpty()) result += QRect(span.left, y, span.right - span.left, end - y);

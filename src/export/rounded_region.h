@@ -7,12 +7,12 @@ class QRegion;
 namespace brontel {
 
 // The pixels of one row that lie inside a region: left <= x < right. Empty when left >= right.
-struct RowSpan {
+struct RegionSpan {
     int left = 0;
     int right = 0;
 
     bool isEmpty() const { return left >= right; }
-    bool operator==(const RowSpan&) const = default;
+    bool operator==(const RegionSpan&) const = default;
 };
 
 // The rounded rectangle from (0, 0) to (width, height) that clips a face: its corners are
@@ -34,7 +34,7 @@ public:
     bool isEmpty() const { return width_ <= 0 || height_ <= 0; }
 
     // The pixels of row y inside the region; empty outside 0 <= y < height.
-    RowSpan rowSpan(int y) const;
+    RegionSpan rowSpan(int y) const;
     bool contains(int x, int y) const;
 
 private:

@@ -8,7 +8,7 @@
 
 #include "cli/design_reader.h"
 #include "cli/state_images.h"
-#include "export/state_image_files.h"
+#include "export/export_file_names.h"
 
 namespace brontel {
 namespace {
@@ -45,7 +45,7 @@ protected:
     }
 
     static QString imagePath(const QString& dir, ButtonState state) {
-        return QDir(dir).filePath(QString::fromUtf8(stateImageFileName(state)));
+        return QDir(dir).filePath(QString::fromUtf8(kExportFileNames[indexOf(state)]));
     }
 
     QTemporaryDir folder;
@@ -66,7 +66,7 @@ TEST_F(RenderProcess, TheDefaultDesignGivesFourFullSizeImages) {
     EXPECT_EQ(QDir(out).entryList(QDir::Files).size(), 4);
     for (ButtonState state : kButtonStates) {
         const QByteArray file = readFile(imagePath(out, state));
-        ASSERT_EQ(file.size(), 178694) << stateImageFileName(state);
+        ASSERT_EQ(file.size(), 178694) << kExportFileNames[indexOf(state)];
         const Bytes bytes(file.begin(), file.end());
         EXPECT_EQ(bytes, renderStateImages(initialDesign(), DesktopTheme{})[indexOf(state)]);
     }

@@ -62,7 +62,7 @@ TEST(RoundedRegion, IsMirrorSymmetric) {
 TEST(RoundedRegion, SquareCornersCoverTheWholeRectangle) {
     for (int diameter : {0, -1, -1000}) {
         const RoundedRegion region(270, 220, diameter);
-        for (int y = 0; y < 220; ++y) EXPECT_EQ(region.rowSpan(y), (RowSpan{0, 270})) << y;
+        for (int y = 0; y < 220; ++y) EXPECT_EQ(region.rowSpan(y), (RegionSpan{0, 270})) << y;
         EXPECT_FALSE(region.contains(270, 0));
         EXPECT_FALSE(region.contains(0, 220));
     }
@@ -73,11 +73,11 @@ TEST(RoundedRegion, CornersOfFortyCutQuarterCircles) {
     EXPECT_FALSE(region.contains(0, 0));
     EXPECT_FALSE(region.contains(5, 5));  // centre 20.5 from the circle's middle
     EXPECT_TRUE(region.contains(6, 6));   // centre 19.1 away
-    EXPECT_EQ(region.rowSpan(15), (RowSpan{1, 269}));
-    EXPECT_EQ(region.rowSpan(16), (RowSpan{0, 270}));
-    EXPECT_EQ(region.rowSpan(0), (RowSpan{16, 254}));
-    EXPECT_EQ(region.rowSpan(219), (RowSpan{16, 254}));
-    EXPECT_EQ(region.rowSpan(110), (RowSpan{0, 270}));
+    EXPECT_EQ(region.rowSpan(15), (RegionSpan{1, 269}));
+    EXPECT_EQ(region.rowSpan(16), (RegionSpan{0, 270}));
+    EXPECT_EQ(region.rowSpan(0), (RegionSpan{16, 254}));
+    EXPECT_EQ(region.rowSpan(219), (RegionSpan{16, 254}));
+    EXPECT_EQ(region.rowSpan(110), (RegionSpan{0, 270}));
 }
 
 // A diameter beyond the sides makes the whole region one ellipse, each axis held on its own.
@@ -85,7 +85,7 @@ TEST(RoundedRegion, OversizedDiameterIsHeldToEachSide) {
     const RoundedRegion held(100, 50, 1000);
     const RoundedRegion exact(100, 50, 100);  // the same horizontal axis; vertical held at 50
     for (int y = 0; y < 50; ++y) EXPECT_EQ(held.rowSpan(y), exact.rowSpan(y)) << y;
-    EXPECT_EQ(held.rowSpan(24), (RowSpan{0, 100}));
+    EXPECT_EQ(held.rowSpan(24), (RegionSpan{0, 100}));
     EXPECT_GT(held.rowSpan(0).left, 30);
 }
 
