@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# Drives the real brontel on a virtual X server as a person would: finds its window by its
+# caption, checks the client size and the board's first face on screen, clicks the Disabled
+# face and checks that the selection frame's rim moved to the bottom-right cell, then ends it.
+# Usage: window_e2e.sh path/to/brontel
+set -euo pipefail
+
+brontel=${1:?usage: window_e2e.sh path/to/brontel}
+skip=77  # ctest's SKIP_RETURN_CODE for this test
+
+for tool in Xvfb xdotool xwininfo import convert; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "SKIP: $tool is not installed (scripts/setup.sh installs it)"
+        exit "$skip"
+    fi
+done
+
+work=$(mktemp -d)
+xvfb_pid=
+brontel_pid=
+cleanup() {
+    if [[ -n $brontel_pid ]]; then kill "$brontel_pid" 2>/dev/null || true; fi
+    if [[ -n $xvfb_pid ]]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Xvfb picks a free display itself and writes its number to the given descriptor.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [[ -s $work/display ]] && break
+    sleep 0.1
+done
+[[ -s $work/display ]] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+DISPLAY=":$(head -n1 "$work/display")"
+export DISPLAY
+unset WAYLAND_DISPLAY
+export QT_QPA_PLATFORM=xcb
+
+# A copy of the program in a folder of its own, so its output folder lands there.
+cp "$brontel" "$work/brontel"
+"$work/brontel" 2>"$work/brontel.log" &
+brontel_pid=$!
+
+caption='Brontel by Ossimer 【Quorra：Taspin】'
+window=$(timeout 20 xdotool search --sync --onlyvisible --name "^${caption}\$" | head -n1) ||
+    fail "no window captioned \"$caption\" appeared: $(cat "$work/brontel.log")"
+[[ -d $work/制作的图片 ]] || fail "the output folder was not made beside the program"
+
+info=$(xwininfo -id "$window")
+field() { awk -F: -v name="$1" '$1 ~ name { gsub(/ /, "", $2); print $2 }' <<<"$info"; }
+left=$(field 'Absolute upper-left X')
+top=$(field 'Absolute upper-left Y')
+size="$(field '^  Width')x$(field '^  Height')"
+[[ $size == 800x592 ]] || fail "client area is $size, not 800x592"
+
+# The colour of one screen pixel, given in window client coordinates, as "R,G,B".
+pixel() {
+    convert "$work/screen.png" -format "%[fx:int(255*p{$(($1 + left)),$(($2 + top))}.r)],%[fx:int(255*p{$(($1 + left)),$(($2 + top))}.g)],%[fx:int(255*p{$(($1 + left)),$(($2 + top))}.b)]" info:
+}
+screenshot() {
+    sleep 0.3  # let the window finish repainting
+    import -window root "$work/screen.png"
+}
+
+# The board lies at 228, 10; cells at 12, 31 (Normal) and 287, 255 (Disabled), 270 x 220,
+# and the frame's outer rim 2 pixels outside the cell. Rim points sit halfway down a side.
+normal_face=(250 61)            # near the Normal face's top-left, away from its caption
+normal_rim=(238 151)            # left rim of the frame around the Normal cell
+disabled_rim=(513 375)          # left rim of the frame around the Disabled cell
+disabled_face=(650 330)         # inside the Disabled face
+
+screenshot
+[[ $(pixel "${normal_face[@]}") == 255,168,255 ]] ||
+    fail "the Normal face shows $(pixel "${normal_face[@]}"), not 255,168,255"
+[[ $(pixel "${normal_rim[@]}") != 255,255,255 ]] || fail "no frame rim around the Normal cell at start"
+[[ $(pixel "${disabled_rim[@]}") == 255,255,255 ]] || fail "a frame rim around the Disabled cell at start"
+
+xdotool mousemove --sync $((left + disabled_face[0])) $((top + disabled_face[1])) click 1
+screenshot
+[[ $(pixel "${disabled_rim[@]}") != 255,255,255 ]] || fail "the frame rim did not move to the Disabled cell"
+[[ $(pixel "${normal_rim[@]}") == 255,255,255 ]] || fail "the frame rim stayed around the Normal cell"
+
+# Without a window manager nothing can ask the window to close, so the program is ended.
+kill -TERM "$brontel_pid"
+wait "$brontel_pid" 2>/dev/null || true
+brontel_pid=
+echo "PASS: window found, 800x592, Normal face 255,168,255, frame follows the Disabled face"
