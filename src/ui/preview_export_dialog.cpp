@@ -26,14 +26,17 @@ const QString kQuestionTitle = QStringLiteral("提示");
 constexpr QSize kClientSize(304, 270);
 constexpr int kGroupTitlePixels = 16;
 
+// A plain window rather than a dialog, so that desktops offer its minimize button; fixed
+// in size, so none offers to maximize it.
+constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
+                                         Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+
 }  // namespace
 
 PreviewExportDialog::PreviewExportDialog(const SharedSettings& shared, ExportDesktop& desktop,
                                          QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint),
-      desktop_(desktop) {
+    : QDialog(parent, kWindowFlags), desktop_(desktop) {
     setWindowTitle(kTitle);
     setWindowModality(Qt::ApplicationModal);
     setFixedSize(kClientSize);

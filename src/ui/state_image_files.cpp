@@ -5,13 +5,11 @@
 #include <QSaveFile>
 #include <QStringList>
 
+#include "export/export_file_names.h"
+
 namespace brontel {
 
 namespace {
-
-const PerState<QString> kFileNames{
-    QStringLiteral("按钮_正常图片.bmp"), QStringLiteral("按钮_点燃图片.bmp"),
-    QStringLiteral("按钮_按下图片.bmp"), QStringLiteral("按钮_禁止图片.bmp")};
 
 const QString kFailureHeading = QStringLiteral("以下图片未能写入：");
 const QString kFolderMissing = QStringLiteral("文件夹不存在");
@@ -41,15 +39,11 @@ QString writeWhole(const QString& path, const Bytes& bytes) {
 
 }  // namespace
 
-QString stateImageFileName(ButtonState state) {
-    return kFileNames[indexOf(state)];
-}
-
 std::vector<ImageWriteFailure> writeStateImages(const PerState<Bytes>& images,
                                                 const QString& folder) {
     std::vector<ImageWriteFailure> failures;
     for (const ButtonState state : kButtonStates) {
-        const QString name = stateImageFileName(state);
+        const QString name = QString::fromUtf8(kExportFileNames[indexOf(state)]);
         const QString reason = writeWhole(QDir(folder).filePath(name), images[indexOf(state)]);
         if (!reason.isEmpty()) failures.push_back({name, reason});
     }

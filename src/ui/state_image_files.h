@@ -8,9 +8,6 @@
 
 namespace brontel {
 
-// The name each state's image is exported under, in the output folder.
-QString stateImageFileName(ButtonState state);
-
 // One image that could not be written, with the reason in the user's words.
 struct ImageWriteFailure {
     QString fileName;
