@@ -3,7 +3,9 @@
 #include <QRegion>
 #include <cstdint>
 
+#include "render/caption_layer.h"
 #include "render/colour_list.h"
+#include "render/face_picture.h"
 #include "render/gradient_fill.h"
 #include "render/gradient_frame.h"
 #include "render/surface.h"
@@ -46,12 +48,16 @@ bool paintGradientBackground(const FaceStyle& style, QImage& client, const QRect
 
 // Paints the background layer and returns the part of the interior clip it left
 // uncovered. A face with a picture never shows its gradient.
-QRegion paintBackgroundLayer(const Face& face, QImage& client, const QRect& interior,
-                             const QRect& interiorClip) {
+QRegion paintBackgroundLayer(Face& face, QImage& client, const QRect& interior,
+                             const QRect& interiorClip, Colour background) {
     const FaceStyle& style = face.style;
-    const bool gradientCovers =
-        style.picture().empty() && paintGradientBackground(style, client, interior, interiorClip);
-    return gradientCovers ? QRegion() : QRegion(interiorClip);
+    QRegion uncovered(interiorClip);
+    if (!style.picture().empty()) {
+        paintFacePicture(face, client, interior, interiorClip, uncovered, background);
+        return uncovered;
+    }
+    const bool gradientCovers = paintGradientBackground(style, client, interior, interiorClip);
+    return gradientCovers ? QRegion() : uncovered;
 }
 
 void fillRegion(QImage& client, const QRegion& region, Colour colour) {
@@ -82,8 +88,10 @@ void paintFace(Face& face, QImage& client, const QRect& updateArea, const Deskto
     const QRect interior = paintFrame(face.style, client, updateBox, background);
     const QRect interiorClip = updateBox & interior;
     if (interiorClip.isEmpty()) return;
-    const QRegion uncovered = paintBackgroundLayer(face, client, interior, interiorClip);
+    const QRegion uncovered =
+        paintBackgroundLayer(face, client, interior, interiorClip, background);
     fillRegion(client, uncovered, background);
+    drawCaption(client, face.style, interior, interiorClip, theme);
 }
 
 void renderFace(Face& face, QImage& outer, const QRect& updateArea, const DesktopTheme& theme) {
