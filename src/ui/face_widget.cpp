@@ -29,6 +29,23 @@ void FaceWidget::setRoundedRegion(int width, int height, int diameter) {
     setMask(region);
     hasRoundedRegion_ = true;
     update();
+    exposeBeneath(QRegion(rect()) - region);
+}
+
+void FaceWidget::exposeBeneath(const QRegion& uncovered) {
+    QWidget* parent = parentWidget();
+    if (!parent || !isVisible() || uncovered.isEmpty()) return;
+    // Qt redraws only the parent where a mask uncovers it; widgets beneath that paint
+    // opaquely, such as the canvas, keep their old pixels unless told themselves.
+    const QRegion area = uncovered.translated(pos());
+    parent->update(area);
+    for (QObject* child : parent->children()) {
+        if (child == this) break;  // children are listed from the bottom of the stack up
+        auto* sibling = qobject_cast<QWidget*>(child);
+        if (!sibling || sibling->isHidden() || sibling->isWindow()) continue;
+        const QRegion beneath = area.intersected(sibling->geometry());
+        if (!beneath.isEmpty()) sibling->update(beneath.translated(-sibling->pos()));
+    }
 }
 
 QImage FaceWidget::grabFace() const {

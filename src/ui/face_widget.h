@@ -40,6 +40,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // Has the parent and the siblings beneath redraw the area the face no longer covers.
+    void exposeBeneath(const QRegion& uncovered);
+
     // Painting may decode the picture into the face's cache, even from a const capture.
     mutable Face face_;
     bool hasRoundedRegion_ = false;

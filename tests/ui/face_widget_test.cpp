@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QPaintEvent>
+#include <QPixmap>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWindow>
@@ -101,6 +103,18 @@ TEST_F(FaceBoard, RoundedRegionLimitsTheFaceUntilReplaced) {
     EXPECT_FALSE(face.mask().contains(QPoint(150, 50)));
     face.setRoundedRegion(200, 100, 0);
     EXPECT_TRUE(face.mask().contains(QPoint(150, 50)));
+}
+
+TEST_F(FaceBoard, CutCornersShowTheCanvasOnScreenAtOnce) {
+    QApplication::processEvents();
+    PaintCounter canvasPaints(&canvas);
+    face.setRoundedRegion(120, 80, 40);
+    QApplication::processEvents();
+    EXPECT_GT(canvasPaints.count, 0);
+    // What the window really shows, not a fresh rendering of it.
+    const QImage screen = board.screen()->grabWindow(board.winId()).toImage();
+    EXPECT_EQ(screen.pixelColor(face.mapTo(&board, QPoint(1, 1))), QColor(0, 255, 0));
+    EXPECT_EQ(screen.pixelColor(face.mapTo(&board, QPoint(118, 78))), QColor(0, 255, 0));
 }
 
 TEST_F(FaceBoard, EmptyRegionHidesTheWholeFace) {
