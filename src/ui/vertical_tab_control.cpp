@@ -42,6 +42,7 @@ int VerticalTabControl::addPage(QWidget* page, const QString& title, const QStri
     const int index = pageCount();
     pages_.push_back({page, title, toolTip});
     page->setParent(this);
+    page->installEventFilter(this);
     page->setVisible(index == current_);
     update();
     return index;
@@ -141,6 +142,13 @@ void VerticalTabControl::mouseMoveEvent(QMouseEvent* event) {
 void VerticalTabControl::leaveEvent(QEvent* event) {
     setHotTab(-1);
     QWidget::leaveEvent(event);
+}
+
+bool VerticalTabControl::eventFilter(QObject* watched, QEvent* event) {
+    // The pointer can pass from a tab straight onto a page, which the control sees as no
+    // leaving of its own.
+    if (event->type() == QEvent::Enter) setHotTab(-1);
+    return QWidget::eventFilter(watched, event);
 }
 
 bool VerticalTabControl::event(QEvent* event) {

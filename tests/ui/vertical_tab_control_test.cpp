@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolTip>
+#include <QWindow>
 #include <array>
 
 namespace brontel {
@@ -154,6 +155,26 @@ TEST_F(VerticalTabControlTest, LeavingTheControlEndsTheHotTab) {
     moveMouseTo(control.tabRect(2).center());
     moveMouseAway();
     EXPECT_EQ(drawnColourOfTab(2), QColor(255, 255, 255));
+}
+
+TEST(VerticalTabControl, MovingFromATabOntoThePageEndsTheHotTab) {
+    QWidget window;
+    window.resize(240, 600);
+    auto* control = new VerticalTabControl(&window);
+    control->setGeometry(0, 8, 224, 584);
+    auto* page = new QWidget;
+    page->setGeometry(5, 4, 192, 572);
+    control->addPage(page, QStringLiteral("按钮正常"), QString());
+    control->addPage(new QWidget, QStringLiteral("按钮点燃"), QString());
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const auto colourOfTab1 = [&] {
+        return control->grab().toImage().pixelColor(control->tabRect(1).topLeft() + QPoint(2, 2));
+    };
+    QTest::mouseMove(window.windowHandle(), control->mapTo(&window, control->tabRect(1).center()));
+    ASSERT_EQ(colourOfTab1(), QColor(255, 196, 255));
+    QTest::mouseMove(window.windowHandle(), control->mapTo(&window, QPoint(100, 100)));
+    EXPECT_EQ(colourOfTab1(), QColor(255, 255, 255));
 }
 
 TEST_F(VerticalTabControlTest, TitleIsWrittenTopToBottomCentredAcrossTheTab) {
