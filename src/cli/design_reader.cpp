@@ -9,8 +9,10 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <variant>
 
 #include "cli/colour_text.h"
+#include "render/decoded_picture.h"
 
 namespace brontel {
 namespace {
@@ -131,6 +133,24 @@ std::optional<FontSpec> readFont(const Context& ctx, const std::string& field,
     return font;
 }
 
+// Why the bytes give no picture; empty when they do. A face forgets such bytes at its first
+// paint, so the cells are drawn without them, as the program would export them.
+std::string pictureProblem(const Bytes& bytes) {
+    const PictureResult result = brontel::readPicture(bytes);
+    if (std::holds_alternative<DecodedPicture>(result)) return {};
+    switch (std::get<PictureError>(result)) {
+        case PictureError::Unrecognised:
+            return "not a picture format brontel reads";
+        case PictureError::Malformed:
+            return "the picture is damaged";
+        case PictureError::Unsupported:
+            return "a kind of picture brontel does not read";
+        case PictureError::TooLarge:
+            return "the picture is too large";
+    }
+    return {};
+}
+
 // The whole file, or why not. Files of any kind are read only up to the limit, so a device
 // or a pipe named as a picture cannot exhaust memory.
 std::optional<Bytes> readPictureFile(const QString& path, std::string& problem) {
@@ -147,7 +167,10 @@ std::optional<Bytes> readPictureFile(const QString& path, std::string& problem) 
     if (file.error() != QFileDevice::NoError) problem = file.errorString().toStdString();
     if (bytes.size() > kPictureFileLimit) problem = "larger than 64 MiB";
     if (!problem.empty()) return std::nullopt;
-    return Bytes(bytes.begin(), bytes.end());
+    Bytes picture(bytes.begin(), bytes.end());
+    problem = pictureProblem(picture);
+    if (!problem.empty()) return std::nullopt;
+    return picture;
 }
 
 void readPicture(const Context& ctx, const std::string& field, const QJsonValue& value,

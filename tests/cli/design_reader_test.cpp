@@ -3,7 +3,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 
 #include "model/initial_styles.h"
@@ -139,27 +141,35 @@ protected:
 };
 
 TEST_F(DesignFiles, PicturesAreFoundBesideTheDesign) {
-    write("face.bmp", QByteArray("BM picture bytes"));
+    QImage picture(3, 2, QImage::Format_RGB32);
+    picture.fill(qRgb(1, 2, 3));
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(picture.save(&buffer, "BMP"));
+    write("face.bmp", bmp);
     const QString design = write("d.json", R"({"normal": {"picture": "face.bmp"}})");
     const DesignReading reading = readDesign(design);
     ASSERT_TRUE(reading.design) << reading.error;
-    const Bytes expected{'B', 'M', ' ', 'p', 'i', 'c', 't', 'u',
-                         'r', 'e', ' ', 'b', 'y', 't', 'e', 's'};
-    EXPECT_EQ(reading.design->states[0].face.picture(), expected);
+    EXPECT_EQ(reading.design->states[0].face.picture(), Bytes(bmp.begin(), bmp.end()));
     EXPECT_EQ(reading.design->states[0].picturePath, "face.bmp");
     EXPECT_TRUE(reading.warnings.empty());
 }
 
 TEST_F(DesignFiles, AnUnreadablePictureOnlyWarns) {
-    const QString design = write("d.json", R"({"hot": {"picture": "missing.jpg"}})");
-    const DesignReading reading = readDesign(design);
-    ASSERT_TRUE(reading.design) << reading.error;
-    EXPECT_TRUE(reading.design->states[1].face.picture().empty());
-    ASSERT_EQ(reading.warnings.size(), 1u);
-    EXPECT_THAT(reading.warnings[0], StartsWith(design.toStdString() + ": field \"hot.picture\""));
-    EXPECT_THAT(reading.warnings[0],
-                HasSubstr(folder.filePath("missing.jpg").toStdString() + "\": "));
-    EXPECT_THAT(reading.warnings[0], HasSubstr("drawn without it"));
+    write("notes.jpg", QByteArray("only some text, no picture at all"));
+    for (const char* name : {"missing.jpg", "notes.jpg"}) {
+        const QString design =
+            write("d.json", QByteArray(R"({"hot": {"picture": ")") + name + R"("}})");
+        const DesignReading reading = readDesign(design);
+        ASSERT_TRUE(reading.design) << reading.error;
+        EXPECT_TRUE(reading.design->states[1].face.picture().empty()) << name;
+        ASSERT_EQ(reading.warnings.size(), 1u) << name;
+        EXPECT_THAT(reading.warnings[0],
+                    StartsWith(design.toStdString() + ": field \"hot.picture\""));
+        EXPECT_THAT(reading.warnings[0], HasSubstr(folder.filePath(name).toStdString() + "\": "));
+        EXPECT_THAT(reading.warnings[0], HasSubstr("drawn without it"));
+    }
 }
 
 TEST_F(DesignFiles, RefusesFilesOverOneMebibyteAndFilesThatCannotBeRead) {
