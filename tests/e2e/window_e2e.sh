@@ -62,30 +62,46 @@ size="$(field '^  Width')x$(field '^  Height')"
 
 # The colour of one screen pixel, given in window client coordinates, as "R,G,B".
 pixel() {
-    convert "$work/screen.png" -format "%[fx:int(255*p{$(($1 + left)),$(($2 + top))}.r)],%[fx:int(255*p{$(($1 + left)),$(($2 + top))}.g)],%[fx:int(255*p{$(($1 + left)),$(($2 + top))}.b)]" info:
+    local x=$(($1 + left)) y=$(($2 + top))
+    convert "$work/screen.png" \
+        -format "%[fx:int(255*p{$x,$y}.r)],%[fx:int(255*p{$x,$y}.g)],%[fx:int(255*p{$x,$y}.b)]" info:
 }
-screenshot() {
-    sleep 0.3  # let the window finish repainting
-    import -window root "$work/screen.png"
+screenshot() { import -window root "$work/screen.png"; }
+
+# Takes screenshots until the check passes, for up to 10 seconds: a busy machine may take a
+# while to repaint.
+settles() {
+    for _ in $(seq 40); do
+        screenshot
+        "$@" && return 0
+        sleep 0.25
+    done
+    return 1
 }
 
 # The board lies at 228, 10; cells at 12, 31 (Normal) and 287, 255 (Disabled), 270 x 220,
 # and the frame's outer rim 2 pixels outside the cell. Rim points sit halfway down a side.
-normal_face=(250 61)            # near the Normal face's top-left, away from its caption
-normal_rim=(238 151)            # left rim of the frame around the Normal cell
-disabled_rim=(513 375)          # left rim of the frame around the Disabled cell
-disabled_face=(650 330)         # inside the Disabled face
+normal_face=(250 61)    # near the Normal face's top-left, away from its caption
+normal_rim=(238 151)    # left rim of the frame around the Normal cell
+disabled_rim=(513 375)  # left rim of the frame around the Disabled cell
+disabled_face=(650 330) # inside the Disabled face
+white=255,255,255
 
-screenshot
-[[ $(pixel "${normal_face[@]}") == 255,168,255 ]] ||
-    fail "the Normal face shows $(pixel "${normal_face[@]}"), not 255,168,255"
-[[ $(pixel "${normal_rim[@]}") != 255,255,255 ]] || fail "no frame rim around the Normal cell at start"
-[[ $(pixel "${disabled_rim[@]}") == 255,255,255 ]] || fail "a frame rim around the Disabled cell at start"
+state() {
+    echo "Normal face $(pixel "${normal_face[@]}"), rim at the Normal cell" \
+        "$(pixel "${normal_rim[@]}"), rim at the Disabled cell $(pixel "${disabled_rim[@]}")"
+}
+frame_at_normal() {
+    [[ $(pixel "${normal_face[@]}") == 255,168,255 && $(pixel "${normal_rim[@]}") != "$white" &&
+        $(pixel "${disabled_rim[@]}") == "$white" ]]
+}
+frame_at_disabled() {
+    [[ $(pixel "${disabled_rim[@]}") != "$white" && $(pixel "${normal_rim[@]}") == "$white" ]]
+}
 
+settles frame_at_normal || fail "at start, expected the Normal face 255,168,255 framed: $(state)"
 xdotool mousemove --sync $((left + disabled_face[0])) $((top + disabled_face[1])) click 1
-screenshot
-[[ $(pixel "${disabled_rim[@]}") != 255,255,255 ]] || fail "the frame rim did not move to the Disabled cell"
-[[ $(pixel "${normal_rim[@]}") == 255,255,255 ]] || fail "the frame rim stayed around the Normal cell"
+settles frame_at_disabled || fail "after clicking the Disabled face, expected its frame: $(state)"
 
 # Without a window manager nothing can ask the window to close, so the program is ended.
 kill -TERM "$brontel_pid"
