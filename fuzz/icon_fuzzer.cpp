@@ -1,0 +1,10 @@
+#include <cstddef>
+#include <cstdint>
+
+#include "checked_picture.h"
+#include "render/picture/icon_reader.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    brontel::fuzz::checkResult(brontel::readIcon({data, size}));
+    return 0;
+}
