@@ -74,6 +74,17 @@ TEST(PictureDifferential, GifAgreesWithQt) {
     }
 }
 
+// Enough poorly compressible pixels to fill the code table several times over.
+TEST(PictureDifferential, GifWithAFullCodeTableAgreesWithQt) {
+    const QImage source = samples::indexedPattern(150, 100, 256);
+    for (const bool clearWhenFull : {true, false}) {
+        const Bytes file = samples::gifFile(source, {.clearWhenFull = clearWhenFull});
+        const QImage qt = qtDecode(file, "gif");
+        ASSERT_FALSE(qt.isNull());
+        EXPECT_TRUE(samePixels(ourDecode(file), qt)) << clearWhenFull;
+    }
+}
+
 TEST(PictureDifferential, IconAgreesWithQt) {
     for (const int bits : {1, 4, 8, 24, 32}) {
         for (const QSize size : kSizes) {
