@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     int qtArgc = 1;
-    const auto application = startQuietly(qtArgc, argv);
-    return brontel::runRenderCommand(arguments, std::cout, std::cerr);
+    std::unique_ptr<QGuiApplication> application;
+    return brontel::runRenderCommand(arguments, std::cout, std::cerr,
+                                     [&] { application = startQuietly(qtArgc, argv); });
 }

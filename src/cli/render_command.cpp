@@ -61,7 +61,8 @@ std::optional<Invocation> parseArguments(const QStringList& arguments, std::stri
     return invocation;
 }
 
-int render(const Invocation& invocation, std::ostream& err) {
+int render(const Invocation& invocation, std::ostream& err,
+           const std::function<void()>& startDrawing) {
     const DesignReading reading = readDesign(invocation.designPath);
     for (const std::string& warning : reading.warnings) {
         err << "brontel-render: warning: " << warning << "\n";
@@ -75,6 +76,7 @@ int render(const Invocation& invocation, std::ostream& err) {
             << invocation.outputFolder.toStdString() << "\"\n";
         return kExitBadInput;
     }
+    startDrawing();
     const PerState<Bytes> images = renderStateImages(*reading.design, DesktopTheme{});
     for (ButtonState state : kButtonStates) {
         if (!images[indexOf(state)].empty()) continue;
@@ -91,7 +93,8 @@ int render(const Invocation& invocation, std::ostream& err) {
 
 }  // namespace
 
-int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostream& err) {
+int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostream& err,
+                     const std::function<void()>& startDrawing) {
     std::string problem;
     const auto invocation = parseArguments(arguments, problem);
     if (!invocation) {
@@ -108,7 +111,7 @@ int runRenderCommand(const QStringList& arguments, std::ostream& out, std::ostre
         case Invocation::Kind::Render:
             break;
     }
-    return render(*invocation, err);
+    return render(*invocation, err, startDrawing);
 }
 
 }  // namespace brontel

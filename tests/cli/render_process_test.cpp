@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 #include "cli/design_reader.h"
@@ -23,11 +24,14 @@ struct ProcessResult {
 
 class RenderProcess : public testing::Test {
 protected:
-    ProcessResult run(const QStringList& arguments) {
+    ProcessResult run(const QStringList& arguments, const QProcessEnvironment& environment =
+                                                        QProcessEnvironment::systemEnvironment()) {
         QProcess process;
+        process.setProcessEnvironment(environment);
         process.start(BRONTEL_RENDER_PATH, arguments);
         EXPECT_TRUE(process.waitForFinished(60000));
-        return {process.exitCode(), process.readAllStandardOutput(),
+        const int exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        return {exitCode, process.readAllStandardOutput(),
                 process.readAllStandardError().toStdString()};
     }
 
@@ -141,6 +145,29 @@ TEST_F(RenderProcess, AMissingPictureWarnsAndTheImagesAreStillWritten) {
                                       ": field \"disabled.picture\": cannot read picture"));
     EXPECT_THAT(render.err, HasSubstr("gone.png"));
     EXPECT_EQ(readFile(imagePath(out, ButtonState::Disabled)).size(), 178694);
+}
+
+// Without a display: drawing falls back to the offscreen platform, and a platform that
+// cannot start is never needed for printing or for refusing a design.
+TEST_F(RenderProcess, RunsWithoutADisplay) {
+    QProcessEnvironment noDisplay = QProcessEnvironment::systemEnvironment();
+    noDisplay.remove("DISPLAY");
+    noDisplay.remove("WAYLAND_DISPLAY");
+    noDisplay.remove("QT_QPA_PLATFORM");
+    const QString design = write("d.json", "{}");
+    const ProcessResult render = run({design, "-o", folder.filePath("out")}, noDisplay);
+    EXPECT_EQ(render.exitCode, 0) << render.err;
+    EXPECT_EQ(render.err, "");
+
+    QProcessEnvironment brokenDisplay = noDisplay;
+    brokenDisplay.insert("QT_QPA_PLATFORM", "xcb");
+    const ProcessResult printed = run({"--defaults"}, brokenDisplay);
+    EXPECT_EQ(printed.exitCode, 0);
+    EXPECT_TRUE(printed.out.startsWith("{"));
+    const QString bad = write("bad.json", R"({"width": 0})");
+    const ProcessResult refused = run({bad, "-o", folder.filePath("other")}, brokenDisplay);
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_THAT(refused.err, HasSubstr("field \"width\": must be at least 1"));
 }
 
 }  // namespace
