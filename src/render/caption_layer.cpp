@@ -28,6 +28,29 @@ int verticalFlag(int vAlign) {
     return vAlign == 2 ? Qt::AlignBottom : Qt::AlignTop;
 }
 
+// Qt's flags for the caption's layout: mnemonic ampersands, no cut at the text rectangle,
+// tabs not expanded, and `vAlign` only for single-line captions (wrapped lines stack from
+// the top).
+int captionFlags(const FaceStyle& style) {
+    int flags = Qt::TextShowMnemonic | Qt::TextDontClip | horizontalFlag(style.hAlign());
+    if (style.wordWrap() == 1) return flags | Qt::TextWordWrap | Qt::AlignTop;
+    return flags | Qt::TextSingleLine | verticalFlag(style.vAlign());
+}
+
+// The caption as it is laid out: single-line captions lose their line breaks; wrapped
+// captions break once per CR LF pair, or at a lone CR or LF.
+QString captionLayoutText(const FaceStyle& style) {
+    QString text = QString::fromStdString(style.caption());
+    if (style.wordWrap() != 1) {
+        text.remove(QLatin1Char('\r'));
+        text.remove(QLatin1Char('\n'));
+        return text;
+    }
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
 struct CaptionPass {
     QString text;
     int flags;
@@ -83,24 +106,6 @@ QRect drawEffectLayer(QPainter& painter, const CaptionPass& pass, const QRect& t
 }
 
 }  // namespace
-
-int captionFlags(const FaceStyle& style) {
-    int flags = Qt::TextShowMnemonic | Qt::TextDontClip | horizontalFlag(style.hAlign());
-    if (style.wordWrap() == 1) return flags | Qt::TextWordWrap | Qt::AlignTop;
-    return flags | Qt::TextSingleLine | verticalFlag(style.vAlign());
-}
-
-QString captionLayoutText(const FaceStyle& style) {
-    QString text = QString::fromStdString(style.caption());
-    if (style.wordWrap() != 1) {
-        text.remove(QLatin1Char('\r'));
-        text.remove(QLatin1Char('\n'));
-        return text;
-    }
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text;
-}
 
 void drawCaption(QImage& surface, const FaceStyle& style, const QRect& textRect, const QRect& clip,
                  const DesktopTheme& theme) {

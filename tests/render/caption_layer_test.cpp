@@ -117,6 +117,18 @@ TEST(CaptionLayer, WrappedLinesStackFromTheTopWhateverVAlign) {
     EXPECT_EQ(render(style, narrow), bottom);
 }
 
+TEST(CaptionLayer, WrappedCaptionsBreakOncePerLineEnd) {
+    FaceStyle lineFeed = captionStyle("AAAA\nBBBB");
+    lineFeed.setWordWrap(1);
+    const QImage expected = render(lineFeed, kTextRect);
+    EXPECT_GT(inkBounds(expected, kBackgroundPixel).height(), 12) << "two lines expected";
+    for (const auto* caption : {"AAAA\r\nBBBB", "AAAA\rBBBB"}) {
+        FaceStyle style = captionStyle(caption);
+        style.setWordWrap(1);
+        EXPECT_EQ(render(style, kTextRect), expected) << caption;
+    }
+}
+
 TEST(CaptionLayer, TextRunsPastItsRectangleUpToTheClip) {
     const QRect small{10, 10, 20, 10};
     const QImage free = render(captionStyle("正常按钮文字"), small);
