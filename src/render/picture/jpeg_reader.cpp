@@ -41,10 +41,13 @@ struct JpegErrors {
     failWith(info, outOfMemory ? PictureError::TooLarge : PictureError::Malformed);
 }
 
-// Warnings about corrupt data are borne (libjpeg fills what it cannot decode), but a file
-// that simply ends is a truncated file.
+// Damage libjpeg can step over (stray bytes between markers, say) is borne, but a file that
+// ends early, or a scan whose data stops short, is truncated: libjpeg would fill the rest
+// with grey, and a small file could claim a vast picture and cost seconds of work.
 void onMessage(j_common_ptr info, int level) {
-    if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF) failWith(info, PictureError::Malformed);
+    const int code = info->err->msg_code;
+    if (level < 0 && (code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER))
+        failWith(info, PictureError::Malformed);
 }
 
 void onProgress(j_common_ptr info) {
@@ -91,13 +94,14 @@ bool decodeGuarded(JpegDecoder& d, std::span<const std::uint8_t> bytes) {
         return false;
     }
     chooseOutput(d.info);
-    d.image = QImage(static_cast<int>(d.info.image_width), static_cast<int>(d.info.image_height),
+    // Allocates libjpeg's buffers, within its cap, and reads all scans of a progressive file.
+    jpeg_start_decompress(&d.info);
+    d.image = QImage(static_cast<int>(d.info.output_width), static_cast<int>(d.info.output_height),
                      QImage::Format_RGB32);
     if (d.image.isNull()) {
         d.errors.error = PictureError::TooLarge;
         return false;
     }
-    jpeg_start_decompress(&d.info);
     while (d.info.output_scanline < d.info.output_height) {
         JSAMPROW row = d.image.scanLine(static_cast<int>(d.info.output_scanline));
         jpeg_read_scanlines(&d.info, &row, 1);

@@ -199,8 +199,25 @@ std::vector<MalformedCase> pcxCases() {
 std::vector<MalformedCase> jpegCases() {
     const Bytes jpeg = samples::jpegFile(samples::rgbPattern(32, 32));
     const std::size_t frame = find(jpeg, {0xFF, 0xC0});
+    // A progressive file keeps every coefficient: 6000 x 6000 in CMYK needs 288 MB.
+    const Bytes progressive =
+        samples::jpegFile(samples::rgbPattern(16, 16), {samples::JpegColours::CmykAdobe, true});
+    const std::size_t progressiveFrame = find(progressive, {0xFF, 0xC2});
     return {
+        {"jpeg_progressive_beyond_memory_cap",
+         changed(progressive,
+                 [progressiveFrame](Bytes& b) {
+                     b[progressiveFrame + 5] = b[progressiveFrame + 7] = 0x17;
+                     b[progressiveFrame + 6] = b[progressiveFrame + 8] = 0x70;
+                 }),
+         PictureError::TooLarge},
         {"jpeg_truncated", cut(jpeg, jpeg.size() / 2), PictureError::Malformed},
+        {"jpeg_scan_cut_short_before_the_end_marker",
+         changed(cut(jpeg, jpeg.size() / 2),
+                 [](Bytes& b) {
+                     b.insert(b.end(), {0xFF, 0xD9});
+                 }),
+         PictureError::Malformed},
         {"jpeg_header_only", cut(jpeg, frame), PictureError::Malformed},
         {"jpeg_huge_dimensions",
          changed(jpeg, [frame](Bytes& b) { b[frame + 5] = b[frame + 7] = 0xEA; }),
