@@ -19,6 +19,8 @@ public:
 
     const FontSpec& lastFont() const { return lastFont_; }
     Colour lastColour() const { return lastColour_; }
+    // Remembers a confirmed choice; a cancelled dialog leaves the last one.
+    void setLastFont(const FontSpec& font) { lastFont_ = font; }
 
 private:
     FontSpec lastFont_;

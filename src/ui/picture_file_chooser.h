@@ -18,6 +18,8 @@ public:
     // One entry, selected when the dialog opens.
     const QString& filter() const { return filter_; }
     const QString& lastFile() const { return lastFile_; }
+    // Remembers a confirmed choice; a cancelled dialog leaves the last one.
+    void setLastFile(const QString& file) { lastFile_ = file; }
 
 private:
     QString title_;
