@@ -2,6 +2,7 @@
 
 #include "ui/main_window.h"
 #include "ui/platform.h"
+#include "ui/settings_handlers.h"
 
 namespace brontel {
 
@@ -11,6 +12,7 @@ ApplicationShell::~ApplicationShell() = default;
 
 void ApplicationShell::openMainWindow() {
     window_ = std::make_unique<MainWindow>();
+    connectSettingsHandlers(*window_, shared_, dialogs_);
     onMainWindowCreated();
     window_->show();
 }

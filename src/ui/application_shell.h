@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "model/shared_settings.h"
+#include "ui/chooser_dialogs.h"
 
 namespace brontel {
 
@@ -27,7 +28,8 @@ private:
     static void onMainWindowCreated();
 
     SharedSettings shared_;
-    // Declared after the settings, so the window and its handlers go before them.
+    DesktopChooserDialogs dialogs_;
+    // Declared after the settings and dialogs, so the window and its handlers go before them.
     std::unique_ptr<MainWindow> window_;
 };
 
