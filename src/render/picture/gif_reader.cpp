@@ -90,33 +90,46 @@ std::vector<int> storedRowOrder(int height, bool interlaced) {
     return rows;
 }
 
+// Draws the image at its place, cut at the screen's edges.
 void drawFrame(QImage& image, const Frame& frame, const std::vector<std::uint8_t>& indices,
                const Palette& palette) {
     const std::vector<int> rows = storedRowOrder(frame.height, frame.interlaced);
+    const int visibleWidth = std::clamp(image.width() - frame.left, 0, frame.width);
     const std::uint8_t* index = indices.data();
     for (const int row : rows) {
-        auto* out = reinterpret_cast<QRgb*>(image.scanLine(frame.top + row)) + frame.left;
-        for (int x = 0; x < frame.width; ++x) out[x] = palette[*index++];
+        const int y = frame.top + row;
+        if (y < image.height() && visibleWidth > 0) {
+            auto* out = reinterpret_cast<QRgb*>(image.scanLine(y)) + frame.left;
+            for (int x = 0; x < visibleWidth; ++x) out[x] = palette[index[x]];
+        }
+        index += frame.width;
     }
+}
+
+// The picture is the logical screen. A first image that does not fit it in size marks a
+// broken screen size, as browsers also take it: the image alone is then the picture.
+QSize pictureSize(QSize screen, Frame& frame) {
+    if (frame.width <= screen.width() && frame.height <= screen.height()) return screen;
+    frame.left = frame.top = 0;
+    return QSize(frame.width, frame.height);
 }
 
 ImageResult decodeFirstImage(ByteReader& reader, QSize screen, QRgb background,
                              const Palette& global, bool hasGlobal) {
     Palette palette = global;
     bool hasPalette = hasGlobal;
-    const Frame frame = readFrame(reader, palette, hasPalette);
+    Frame frame = readFrame(reader, palette, hasPalette);
     const int minCodeSize = reader.u8();
     if (!reader.ok() || !hasPalette) return PictureError::Malformed;
-    const std::int64_t width = std::max<std::int64_t>(screen.width(), frame.left + frame.width);
-    const std::int64_t height = std::max<std::int64_t>(screen.height(), frame.top + frame.height);
     if (const auto error = pictureSizeError(frame.width, frame.height)) return *error;
-    if (const auto error = pictureSizeError(width, height)) return *error;
+    const QSize size = pictureSize(screen, frame);
+    if (const auto error = pictureSizeError(size.width(), size.height())) return *error;
     const auto data = joinSubBlocks(reader);
     if (!data) return PictureError::Malformed;
     const std::size_t pixels = std::size_t(frame.width) * std::size_t(frame.height);
     auto indices = decodeGifLzw(*data, minCodeSize, pixels);
     if (const auto* error = std::get_if<PictureError>(&indices)) return *error;
-    ImageResult result = newPictureImage(width, height, QImage::Format_RGB32);
+    ImageResult result = newPictureImage(size.width(), size.height(), QImage::Format_RGB32);
     if (auto* image = std::get_if<QImage>(&result)) {
         image->fill(background);
         drawFrame(*image, frame, std::get<std::vector<std::uint8_t>>(indices), palette);

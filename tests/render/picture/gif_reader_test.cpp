@@ -63,12 +63,24 @@ TEST(GifReader, PlacesTheFirstImageOnTheScreenFilledWithTheBackgroundColour) {
     EXPECT_EQ(picture->image.pixel(5, 3), source.color(9));
 }
 
-TEST(GifReader, GrowsTheScreenToHoldAnImageReachingBeyondIt) {
+TEST(GifReader, CutsAnImageReachingBeyondTheScreenAtItsEdges) {
     const QImage source = samples::indexedPattern(5, 4, 16);
-    const auto picture = decodeGif(source, {.screen = QSize(3, 3), .offset = QPoint(2, 1)});
+    const auto picture =
+        decodeGif(source, {.screen = QSize(8, 8), .offset = QPoint(6, 5), .backgroundIndex = 3});
     ASSERT_TRUE(picture);
-    ASSERT_EQ(picture->image.size(), QSize(7, 5));
-    EXPECT_TRUE(samePixels(picture->image.copy(2, 1, 5, 4), source));
+    ASSERT_EQ(picture->image.size(), QSize(8, 8));
+    EXPECT_TRUE(samePixels(picture->image.copy(6, 5, 2, 3), source.copy(0, 0, 2, 3)));
+    EXPECT_EQ(picture->image.pixel(5, 5), source.color(3));
+}
+
+// A screen too small for the first image is a broken screen size: the image is the picture.
+TEST(GifReader, TakesAnImageLargerThanTheScreenAsThePicture) {
+    const QImage source = samples::indexedPattern(5, 4, 16);
+    for (const QSize screen : {QSize(3, 9), QSize(9, 3)}) {
+        const auto picture = decodeGif(source, {.screen = screen, .offset = QPoint(2, 1)});
+        ASSERT_TRUE(picture);
+        EXPECT_TRUE(samePixels(picture->image, source)) << screen.width() << "x" << screen.height();
+    }
 }
 
 TEST(GifReader, ShowsTheTransparentIndexInItsPaletteColour) {
