@@ -122,9 +122,6 @@ void onCornerChanged(const SharedGroup& group, const FaceBoard& board, SharedSet
         const int diameter = fieldInteger(*group.cornerField);
         FaceWidget& face = board.face(state);
         face.setRoundedRegion(face.width(), normal.height(), diameter);
-        // The corners the face gives up show its canvas, which the toolkit would leave
-        // unpainted there, as it lay wholly beneath the face until now.
-        board.canvas(state).update();
     }
 }
 
