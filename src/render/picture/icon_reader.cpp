@@ -11,8 +11,7 @@
 namespace brontel {
 namespace {
 
-constexpr std::size_t kDirectoryHeaderBytes = 6;
-constexpr std::size_t kEntryBytes = 16;
+constexpr std::size_t kCountOffset = 4;  // the directory entries follow the count
 constexpr std::uint8_t kPreferredWidth = 32;
 constexpr std::uint8_t kPreferredMinColours = 16;
 
@@ -37,7 +36,7 @@ IconEntry readEntry(ByteReader& reader) {
 // The entry the product has always shown: the first 32-pixel-wide one with 16 or more
 // colours, otherwise the last.
 std::optional<IconEntry> chooseEntry(std::span<const std::uint8_t> bytes) {
-    ByteReader reader(bytes, 4);
+    ByteReader reader(bytes, kCountOffset);
     const std::uint16_t count = reader.u16();
     if (count == 0) return std::nullopt;
     IconEntry entry;
