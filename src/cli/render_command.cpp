@@ -55,8 +55,8 @@ std::optional<Invocation> parseArguments(const QStringList& arguments, std::stri
             return std::nullopt;
         }
     }
-    if (invocation.designPath.isEmpty()) problem = "no design file given";
     if (invocation.outputFolder.isEmpty()) problem = "no output folder given (-o OUTDIR)";
+    if (invocation.designPath.isEmpty()) problem = "no design file given";
     if (!problem.empty()) return std::nullopt;
     return invocation;
 }
