@@ -22,12 +22,12 @@ void FaceWidget::changeStyle(const std::function<void(FaceStyle&)>& change) {
 }
 
 void FaceWidget::setRoundedRegion(int width, int height, int diameter) {
-    QRegion region = toQRegion(RoundedRegion(width, height, diameter));
+    roundedRegion_.emplace(width, height, diameter);
+    QRegion region = toQRegion(*roundedRegion_);
     // Qt reads an empty mask as "no mask"; a region wholly outside the face hides all of
     // it instead, as an empty region must.
     if (region.isEmpty()) region = QRegion(-1, -1, 1, 1);
     setMask(region);
-    hasRoundedRegion_ = true;
     update();
     exposeBeneath(QRegion(rect()) - region);
 }
@@ -65,7 +65,7 @@ void FaceWidget::mouseReleaseEvent(QMouseEvent* event) {
     // The press may have been over this face and the release elsewhere; only a release over
     // the visible part counts.
     const QPoint pos = event->position().toPoint();
-    const bool overFace = rect().contains(pos) && (!hasRoundedRegion_ || mask().contains(pos));
+    const bool overFace = rect().contains(pos) && (!hasRoundedRegion() || mask().contains(pos));
     if (event->button() != Qt::LeftButton || !overFace) {
         QWidget::mouseReleaseEvent(event);
         return;

@@ -3,7 +3,9 @@
 #include <QImage>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
+#include "export/rounded_region.h"
 #include "model/face_style.h"
 #include "render/face.h"
 
@@ -26,7 +28,10 @@ public:
     // Limits the visible and clickable area to the rounded rectangle from (0, 0) to
     // (width, height). Only this replaces the region: resizing the face keeps the old one.
     void setRoundedRegion(int width, int height, int diameter);
-    bool hasRoundedRegion() const { return hasRoundedRegion_; }
+    bool hasRoundedRegion() const { return roundedRegion_.has_value(); }
+    // The region last set, which may be larger or smaller than the face by now; none while
+    // the whole face shows.
+    const std::optional<RoundedRegion>& roundedRegion() const { return roundedRegion_; }
 
     // The face at its current size, the same pixels a paint shows (before the region).
     QImage grabFace() const;
@@ -45,7 +50,7 @@ private:
 
     // Painting may decode the picture into the face's cache, even from a const capture.
     mutable Face face_;
-    bool hasRoundedRegion_ = false;
+    std::optional<RoundedRegion> roundedRegion_;
 };
 
 }  // namespace brontel
