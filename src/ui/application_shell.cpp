@@ -1,5 +1,6 @@
 #include "ui/application_shell.h"
 
+#include "ui/dialog_wiring.h"
 #include "ui/main_window.h"
 #include "ui/platform.h"
 #include "ui/settings_handlers.h"
@@ -13,6 +14,7 @@ ApplicationShell::~ApplicationShell() = default;
 void ApplicationShell::openMainWindow() {
     window_ = std::make_unique<MainWindow>();
     connectSettingsHandlers(*window_, shared_, dialogs_);
+    connectDialogHandlers(*window_, shared_);
     onMainWindowCreated();
     window_->show();
 }
