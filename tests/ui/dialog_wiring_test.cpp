@@ -8,7 +8,6 @@
 #include <QTest>
 
 #include "act_when_shown.h"
-#include "model/initial_styles.h"
 #include "ui/application_shell.h"
 #include "ui/caption_editor.h"
 #include "ui/edit_box.h"
