@@ -3,13 +3,8 @@
 namespace brontel {
 namespace {
 
-// One channel of the blend: binary64 arithmetic, truncated toward zero, so the result
-// never passes the segment's first colour.
-int blendChannel(int from, int to, double fraction) {
-    return from + static_cast<int>(fraction * static_cast<double>(to - from));
-}
-
-Colour blend(Colour from, Colour to, double fraction) {
+Colour blendInSegment(Colour from, Colour to, std::int64_t offset, std::int64_t length) {
+    const double fraction = static_cast<double>(offset) / static_cast<double>(length);
     return rgb(blendChannel(redOf(from), redOf(to), fraction),
                blendChannel(greenOf(from), greenOf(to), fraction),
                blendChannel(blueOf(from), blueOf(to), fraction));
@@ -25,9 +20,8 @@ Colour gradientColourAt(std::int64_t position, std::int64_t extent, const Colour
     if (seg <= 0 || position < 0) return colours[0];
     const std::int64_t segment = position / seg;
     if (segment > lastSegment) return colours[colours.size() - 1];
-    const double fraction = static_cast<double>(position % seg) / static_cast<double>(seg);
     const auto i = static_cast<std::size_t>(segment);
-    return blend(colours[i], colours[i + 1], fraction);
+    return blendInSegment(colours[i], colours[i + 1], position % seg, seg);
 }
 
 }  // namespace brontel

@@ -1,79 +1,71 @@
 #include "render/gradient_fill.h"
 
 #include <algorithm>
-#include <array>
-#include <limits>
 
 #include "render/gradient_table.h"
+#include "render/pixel_span.h"
 #include "render/surface.h"
 
 namespace brontel {
 namespace {
 
-constexpr RowSpan kWholeRow{std::numeric_limits<int>::min(), std::numeric_limits<int>::max()};
-
-// Paints the tiles of one gradient fill from its table. Rectangles are in surface
-// coordinates; `area` is the part of the rectangle that may be painted.
+// Paints one gradient fill from its table, row of tiles by row of tiles from the top; only
+// the tiles that meet the painted area are painted. The tiles of one row that meet it lie
+// side by side, so along each surface row their parts join into one span, copied at once.
+// Rectangles are in surface coordinates.
 class TilePainter {
 public:
     TilePainter(QImage& surface, const QRect& rect, const GradientTable& table,
                 const RowLimit& rowLimit)
-        : surface_(surface), rect_(rect), table_(table), rowLimit_(rowLimit) {}
+        : bits_(surface.bits()),
+          bytesPerLine_(surface.bytesPerLine()),
+          rect_(rect),
+          table_(table),
+          rowLimit_(rowLimit) {}
 
-    // Row of tiles by row of tiles from the top, each row from the left; only the tiles
-    // that meet `area` are visited.
     void paint(const QRect& area) {
-        const int firstColumn = (area.left() - rect_.left()) / kGradientTileSize;
-        const int lastColumn = (area.right() - rect_.left()) / kGradientTileSize;
         const int firstRow = (area.top() - rect_.top()) / kGradientTileSize;
         const int lastRow = (area.bottom() - rect_.top()) / kGradientTileSize;
-        for (int row = firstRow; row <= lastRow; ++row) {
-            limitRows(tileAt(row, firstColumn) & area);
-            for (int column = firstColumn; column <= lastColumn; ++column) {
-                paintTile(tileAt(row, column) & area);
-            }
-        }
+        for (int row = firstRow; row <= lastRow; ++row) paintTileRow(tileRow(row) & area);
     }
 
 private:
-    QRect tileAt(int row, int column) const {
-        return {rect_.left() + column * kGradientTileSize, rect_.top() + row * kGradientTileSize,
-                kGradientTileSize, kGradientTileSize};
+    QRect tileRow(int row) const {
+        return {rect_.left(), rect_.top() + row * kGradientTileSize, rect_.width(),
+                kGradientTileSize};
     }
 
-    // The row limits of one row of tiles, asked once per surface row.
-    void limitRows(const QRect& tileRow) {
-        firstLimitedRow_ = tileRow.top();
-        for (int y = tileRow.top(); y <= tileRow.bottom(); ++y) {
-            limits_[y - firstLimitedRow_] = rowLimit_ ? rowLimit_(y) : kWholeRow;
+    // `part`: the parts of one row of tiles inside the painted area.
+    void paintTileRow(const QRect& part) {
+        if (!rowLimit_) {
+            paintRows(part.left(), part.left() + part.width(), part.top(), part.height());
+            return;
         }
-    }
-
-    void paintTile(const QRect& part) {
         for (int y = part.top(); y <= part.bottom(); ++y) {
-            const RowSpan& limit = limits_[y - firstLimitedRow_];
+            const RowSpan limit = rowLimit_(y);
             const int left = std::max(part.left(), limit.left);
             const int right = std::min(part.left() + part.width(), limit.right);
-            if (left < right) paintSpan(left, right, y);
+            if (left < right) paintRows(left, right, y, 1);
         }
     }
 
-    void paintSpan(int left, int right, int y) {
-        QRgb* target = surfaceRow(surface_, y) + left;
-        const QRgb* source = table_.at(left - rect_.left(), y - rect_.top());
+    // Columns [left, right) of `rows` rows from `top`.
+    void paintRows(int left, int right, int top, int rows) {
+        QRgb* target = reinterpret_cast<QRgb*>(bits_ + top * bytesPerLine_) + left;
+        const QRgb* source = table_.at(left - rect_.left(), top - rect_.top());
+        const std::ptrdiff_t stride = bytesPerLine_ / static_cast<qsizetype>(sizeof(QRgb));
         if (table_.variesAlongRow()) {
-            std::copy_n(source, right - left, target);
+            copyRows(target, stride, source, table_.rowStep(), rows, right - left);
         } else {
-            std::fill_n(target, right - left, *source);
+            fillRows(target, stride, source, table_.rowStep(), rows, right - left);
         }
     }
 
-    QImage& surface_;
+    uchar* bits_;
+    qsizetype bytesPerLine_;
     QRect rect_;
     const GradientTable& table_;
     const RowLimit& rowLimit_;
-    std::array<RowSpan, kGradientTileSize> limits_{};
-    int firstLimitedRow_ = 0;
 };
 
 bool validRequest(const QImage& surface, const QRect& rect, int mode, const ColourList& colours) {

@@ -10,8 +10,8 @@
 
 namespace brontel {
 
-// Gradients are painted tile by tile; a tile outside the clip is neither computed nor
-// copied.
+// Gradients are painted a row of tiles at a time, from the top. Only the positions the
+// clipped area reaches are computed, and only the tiles that meet it are copied.
 inline constexpr int kGradientTileSize = 50;
 
 // Columns [left, right) of one surface row that a fill may touch.

@@ -48,6 +48,22 @@ RowLimit rightMitre(const QRect& client, BandSizes bands) {
     };
 }
 
+// A side band: its corner rows mitred row by row, the rows between them, as wide as the
+// band, in one block. The gradient lies over the whole band either way.
+bool fillSideBand(QImage& surface, const QRect& band, const QRect& updateBox, BandSizes bands,
+                  const ColourList& colours, const RowLimit& mitre) {
+    const int cornerRows = bands.topBottom;
+    const QRect topCorner(band.left(), band.top(), band.width(), cornerRows);
+    const QRect middle(band.left(), band.top() + cornerRows, band.width(),
+                       band.height() - 2 * cornerRows);
+    const QRect bottomCorner(band.left(), middle.top() + middle.height(), band.width(), cornerRows);
+    return fillGradient(surface, band, updateBox & topCorner, gradient::LeftToRight, colours,
+                        mitre) &&
+           fillGradient(surface, band, updateBox & middle, gradient::LeftToRight, colours) &&
+           fillGradient(surface, band, updateBox & bottomCorner, gradient::LeftToRight, colours,
+                        mitre);
+}
+
 }  // namespace
 
 QRect gradientFrameInner(const QRect& client, int frameWidth) {
@@ -68,10 +84,8 @@ bool drawGradientFrame(QImage& surface, const QRect& client, const QRect& update
     const QRect rightBand(right - bands.side, top, bands.side, client.height());
     return fillGradient(surface, topBand, updateBox, gradient::TopToBottom, colours) &&
            fillGradient(surface, bottomBand, updateBox, gradient::TopToBottom, colours) &&
-           fillGradient(surface, leftBand, updateBox, gradient::LeftToRight, colours,
-                        leftMitre(client, bands)) &&
-           fillGradient(surface, rightBand, updateBox, gradient::LeftToRight, colours,
-                        rightMitre(client, bands));
+           fillSideBand(surface, leftBand, updateBox, bands, colours, leftMitre(client, bands)) &&
+           fillSideBand(surface, rightBand, updateBox, bands, colours, rightMitre(client, bands));
 }
 
 }  // namespace brontel

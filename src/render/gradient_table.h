@@ -2,6 +2,7 @@
 
 #include <QRect>
 #include <QRgb>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 
@@ -45,6 +46,11 @@ public:
     // True when pixels along a row differ, so rows are copied rather than filled.
     bool variesAlongRow() const { return axes_.x.direction != 0; }
 
+    // How far the entry of a pixel moves in the table from one row to the next.
+    std::ptrdiff_t rowStep() const {
+        return axes_.x.direction < 0 ? -axes_.y.direction : axes_.y.direction;
+    }
+
     // The entry of the rectangle-relative pixel (x, y); the next pixels of its row follow.
     const QRgb* at(int x, int y) const {
         return pixels_.get() + indexOf(axes_.x.at(x) + axes_.y.at(y));
@@ -53,9 +59,6 @@ public:
 private:
     std::int64_t indexOf(std::int64_t position) const {
         return axes_.x.direction < 0 ? last_ - position : position - first_;
-    }
-    std::int64_t positionOf(std::int64_t index) const {
-        return axes_.x.direction < 0 ? last_ - index : first_ + index;
     }
 
     GradientAxes axes_;
