@@ -8,42 +8,9 @@ set -euo pipefail
 
 brontel=${1:?usage: export_e2e.sh path/to/brontel path/to/brontel-render}
 renderer=${2:?usage: export_e2e.sh path/to/brontel path/to/brontel-render}
-skip=77  # ctest's SKIP_RETURN_CODE for this test
-
-for tool in Xvfb xdotool python3; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "SKIP: $tool is not installed (scripts/setup.sh installs it)"
-        exit "$skip"
-    fi
-done
-
-work=$(mktemp -d)
-xvfb_pid=
-brontel_pid=
-cleanup() {
-    if [[ -n $brontel_pid ]]; then kill "$brontel_pid" 2>/dev/null || true; fi
-    if [[ -n $xvfb_pid ]]; then kill "$xvfb_pid" 2>/dev/null || true; fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-# Xvfb picks a free display itself and writes its number to the given descriptor.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [[ -s $work/display ]] && break
-    sleep 0.1
-done
-[[ -s $work/display ]] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-DISPLAY=":$(head -n1 "$work/display")"
-export DISPLAY
-unset WAYLAND_DISPLAY
-export QT_QPA_PLATFORM=xcb
+source "$(dirname "$0")/virtual_display.sh"
+require_tools Xvfb xdotool python3
+start_virtual_display
 
 # Opening the folder goes through xdg-open; this one only notes that it was asked.
 mkdir "$work/bin"
@@ -56,6 +23,7 @@ mkdir "$work/program"
 cp "$brontel" "$work/program/brontel"
 "$work/program/brontel" 2>"$work/brontel.log" &
 brontel_pid=$!
+started "$brontel_pid"
 
 # The window of this caption, once visible.
 find_window() {

@@ -6,45 +6,15 @@
 set -euo pipefail
 
 program=${1:?usage: $0 path/to/brontel}
-skip=77  # ctest's SKIP_RETURN_CODE for this test
-
-for tool in Xvfb xdotool import convert; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "SKIP: $tool is not installed (scripts/setup.sh installs it)"
-    exit "$skip"
-  fi
-done
-
-work=$(mktemp -d)
-server_pid=""
-program_pid=""
-cleanup() {
-  [[ -n $program_pid ]] && kill "$program_pid" 2>/dev/null || true
-  [[ -n $server_pid ]] && kill "$server_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "settings_board_e2e: $*" >&2
-  exit 1
-}
-
-# A free display chosen by the server itself.
-exec 3<> "$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-server_pid=$!
-for _ in $(seq 100); do
-  [[ -s $work/display ]] && break
-  sleep 0.1
-done
-[[ -s $work/display ]] || fail "the virtual X server did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
+source "$(dirname "$0")/virtual_display.sh"
+require_tools Xvfb xdotool import convert
+start_virtual_display
 
 # The program makes its output folder beside itself: run a copy in the scratch folder.
 cp "$program" "$work/brontel"
 "$work/brontel" >"$work/program.log" 2>&1 &
 program_pid=$!
+started "$program_pid"
 window=$(timeout 30 xdotool search --sync --onlyvisible --name "Brontel" | head -n1) ||
   fail "the main window did not appear"
 eval "$(xdotool getwindowgeometry --shell "$window")"  # X, Y: the client area on the screen

@@ -6,47 +6,15 @@
 set -euo pipefail
 
 brontel=${1:?usage: window_e2e.sh path/to/brontel}
-skip=77  # ctest's SKIP_RETURN_CODE for this test
-
-for tool in Xvfb xdotool xwininfo import convert; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "SKIP: $tool is not installed (scripts/setup.sh installs it)"
-        exit "$skip"
-    fi
-done
-
-work=$(mktemp -d)
-xvfb_pid=
-brontel_pid=
-cleanup() {
-    if [[ -n $brontel_pid ]]; then kill "$brontel_pid" 2>/dev/null || true; fi
-    if [[ -n $xvfb_pid ]]; then kill "$xvfb_pid" 2>/dev/null || true; fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-# Xvfb picks a free display itself and writes its number to the given descriptor.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [[ -s $work/display ]] && break
-    sleep 0.1
-done
-[[ -s $work/display ]] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-DISPLAY=":$(head -n1 "$work/display")"
-export DISPLAY
-unset WAYLAND_DISPLAY
-export QT_QPA_PLATFORM=xcb
+source "$(dirname "$0")/virtual_display.sh"
+require_tools Xvfb xdotool xwininfo import convert
+start_virtual_display
 
 # A copy of the program in a folder of its own, so its output folder lands there.
 cp "$brontel" "$work/brontel"
 "$work/brontel" 2>"$work/brontel.log" &
 brontel_pid=$!
+started "$brontel_pid"
 
 caption='Brontel by Ossimer 【Quorra：Taspin】'
 window=$(timeout 20 xdotool search --sync --onlyvisible --name "^${caption}\$" | head -n1) ||
