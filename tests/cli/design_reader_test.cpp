@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "model/initial_styles.h"
+#include "support/scratch_folder.h"
 
 namespace brontel {
 namespace {
@@ -129,15 +130,7 @@ TEST(DesignReader, ReadsEveryFieldAndHoldsItToItsDomain) {
 
 class DesignFiles : public testing::Test {
 protected:
-    QString write(const QString& name, const QByteArray& bytes) {
-        const QString path = folder.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
-    }
-
-    QTemporaryDir folder;
+    ScratchFolder folder;
 };
 
 TEST_F(DesignFiles, PicturesAreFoundBesideTheDesign) {
@@ -147,8 +140,8 @@ TEST_F(DesignFiles, PicturesAreFoundBesideTheDesign) {
     QBuffer buffer(&bmp);
     buffer.open(QIODevice::WriteOnly);
     ASSERT_TRUE(picture.save(&buffer, "BMP"));
-    write("face.bmp", bmp);
-    const QString design = write("d.json", R"({"normal": {"picture": "face.bmp"}})");
+    folder.write("face.bmp", bmp);
+    const QString design = folder.write("d.json", R"({"normal": {"picture": "face.bmp"}})");
     const DesignReading reading = readDesign(design);
     ASSERT_TRUE(reading.design) << reading.error;
     EXPECT_EQ(reading.design->states[0].face.picture(), Bytes(bmp.begin(), bmp.end()));
@@ -157,10 +150,10 @@ TEST_F(DesignFiles, PicturesAreFoundBesideTheDesign) {
 }
 
 TEST_F(DesignFiles, AnUnreadablePictureOnlyWarns) {
-    write("notes.jpg", QByteArray("only some text, no picture at all"));
+    folder.write("notes.jpg", QByteArray("only some text, no picture at all"));
     for (const char* name : {"missing.jpg", "notes.jpg"}) {
         const QString design =
-            write("d.json", QByteArray(R"({"hot": {"picture": ")") + name + R"("}})");
+            folder.write("d.json", QByteArray(R"({"hot": {"picture": ")") + name + R"("}})");
         const DesignReading reading = readDesign(design);
         ASSERT_TRUE(reading.design) << reading.error;
         EXPECT_TRUE(reading.design->states[1].face.picture().empty()) << name;
@@ -175,7 +168,7 @@ TEST_F(DesignFiles, AnUnreadablePictureOnlyWarns) {
 TEST_F(DesignFiles, RefusesFilesOverOneMebibyteAndFilesThatCannotBeRead) {
     QByteArray large = "{\"normal\": {\"caption\": \"";
     large += QByteArray(kDesignFileLimit, 'x') + "\"}}";
-    const QString big = write("big.json", large);
+    const QString big = folder.write("big.json", large);
     EXPECT_EQ(
         readDesign(big).error,
         big.toStdString() + ": larger than 1 MiB; a design file may hold at most 1048576 bytes");
@@ -184,7 +177,7 @@ TEST_F(DesignFiles, RefusesFilesOverOneMebibyteAndFilesThatCannotBeRead) {
     EXPECT_EQ(readDesign(folder.path()).error,
               folder.path().toStdString() + ": cannot read: it is a folder");
     const QString exact =
-        write("exact.json", QByteArray("{}") + QByteArray(kDesignFileLimit - 2, ' '));
+        folder.write("exact.json", QByteArray("{}") + QByteArray(kDesignFileLimit - 2, ' '));
     EXPECT_TRUE(readDesign(exact).design);
 }
 

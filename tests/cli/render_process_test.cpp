@@ -10,6 +10,7 @@
 #include "cli/design_reader.h"
 #include "cli/state_images.h"
 #include "export/export_file_names.h"
+#include "support/scratch_folder.h"
 
 namespace brontel {
 namespace {
@@ -35,14 +36,6 @@ protected:
                 process.readAllStandardError().toStdString()};
     }
 
-    QString write(const QString& name, const QByteArray& bytes) {
-        const QString path = folder.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
-    }
-
     static QByteArray readFile(const QString& path) {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -52,7 +45,7 @@ protected:
         return QDir(dir).filePath(QString::fromUtf8(kExportFileNames[indexOf(state)]));
     }
 
-    QTemporaryDir folder;
+    ScratchFolder folder;
 };
 
 TEST_F(RenderProcess, TheDefaultDesignGivesFourFullSizeImages) {
@@ -62,7 +55,7 @@ TEST_F(RenderProcess, TheDefaultDesignGivesFourFullSizeImages) {
     ASSERT_TRUE(printed.design) << printed.error;
     EXPECT_EQ(*printed.design, initialDesign());
 
-    const QString design = write("defaults.json", defaults.out);
+    const QString design = folder.write("defaults.json", defaults.out);
     const QString out = folder.filePath("made/nested");  // created with its parent
     const ProcessResult render = run({design, "-o", out});
     ASSERT_EQ(render.exitCode, 0) << render.err;
@@ -79,11 +72,11 @@ TEST_F(RenderProcess, TheDefaultDesignGivesFourFullSizeImages) {
 // The same engine as the program: the files are the cells drawn in this process, canvas
 // green in the rounded corners.
 TEST_F(RenderProcess, ReplacesOldImagesWithTheDesignsCells) {
-    const QString design = write("d.json", R"({"cornerDiameter": 40, "width": 100,
+    const QString design = folder.write("d.json", R"({"cornerDiameter": 40, "width": 100,
         "pressed": {"gradientMode": 3, "canvasColour": "#0000FF"}})");
     const QString out = folder.filePath("out");
     QDir().mkpath(out);
-    write("out/按钮_按下图片.bmp", "old");
+    folder.write("out/按钮_按下图片.bmp", "old");
     const ProcessResult render = run({"-o", out, design});
     ASSERT_EQ(render.exitCode, 0) << render.err;
     const PerState<Bytes> expected = renderStateImages(*readDesign(design).design, DesktopTheme{});
@@ -98,10 +91,10 @@ TEST_F(RenderProcess, ReplacesOldImagesWithTheDesignsCells) {
 
 TEST_F(RenderProcess, BadInputWritesNothingAndExitsWithTwo) {
     const QString out = folder.filePath("out");
-    const QString malformed = write("bad.json", "{\n  \"width\": 270\n  \"height\": 5\n}");
-    const QString unknown = write("unknown.json", R"({"normal": {"colour": "#000000"}})");
-    const QString colour = write("colour.json", R"({"hot": {"textColour": "#12345"}})");
-    const QString small = write("small.json", R"({"height": 0})");
+    const QString malformed = folder.write("bad.json", "{\n  \"width\": 270\n  \"height\": 5\n}");
+    const QString unknown = folder.write("unknown.json", R"({"normal": {"colour": "#000000"}})");
+    const QString colour = folder.write("colour.json", R"({"hot": {"textColour": "#12345"}})");
+    const QString small = folder.write("small.json", R"({"height": 0})");
     struct Case {
         QStringList arguments;
         std::string message;
@@ -128,8 +121,8 @@ TEST_F(RenderProcess, BadInputWritesNothingAndExitsWithTwo) {
 }
 
 TEST_F(RenderProcess, AnOutputFolderThatCannotBeMadeIsRefused) {
-    const QString design = write("d.json", "{}");
-    const QString blocker = write("file", "not a folder");
+    const QString design = folder.write("d.json", "{}");
+    const QString blocker = folder.write("file", "not a folder");
     const ProcessResult render = run({design, "-o", blocker + "/out"});
     EXPECT_EQ(render.exitCode, 2);
     EXPECT_EQ(render.err, "brontel-render: cannot create the output folder \"" +
@@ -137,7 +130,7 @@ TEST_F(RenderProcess, AnOutputFolderThatCannotBeMadeIsRefused) {
 }
 
 TEST_F(RenderProcess, AMissingPictureWarnsAndTheImagesAreStillWritten) {
-    const QString design = write("d.json", R"({"disabled": {"picture": "gone.png"}})");
+    const QString design = folder.write("d.json", R"({"disabled": {"picture": "gone.png"}})");
     const QString out = folder.filePath("out");
     const ProcessResult render = run({design, "-o", out});
     EXPECT_EQ(render.exitCode, 0);
@@ -154,7 +147,7 @@ TEST_F(RenderProcess, RunsWithoutADisplay) {
     noDisplay.remove("DISPLAY");
     noDisplay.remove("WAYLAND_DISPLAY");
     noDisplay.remove("QT_QPA_PLATFORM");
-    const QString design = write("d.json", "{}");
+    const QString design = folder.write("d.json", "{}");
     const ProcessResult render = run({design, "-o", folder.filePath("out")}, noDisplay);
     EXPECT_EQ(render.exitCode, 0) << render.err;
     EXPECT_EQ(render.err, "");
@@ -164,7 +157,7 @@ TEST_F(RenderProcess, RunsWithoutADisplay) {
     const ProcessResult printed = run({"--defaults"}, brokenDisplay);
     EXPECT_EQ(printed.exitCode, 0);
     EXPECT_TRUE(printed.out.startsWith("{"));
-    const QString bad = write("bad.json", R"({"width": 0})");
+    const QString bad = folder.write("bad.json", R"({"width": 0})");
     const ProcessResult refused = run({bad, "-o", folder.filePath("other")}, brokenDisplay);
     EXPECT_EQ(refused.exitCode, 2);
     EXPECT_THAT(refused.err, HasSubstr("field \"width\": must be at least 1"));

@@ -7,26 +7,19 @@
 #include <QTemporaryDir>
 
 #include "render/picture/picture_limits.h"
+#include "support/scratch_folder.h"
 
 namespace brontel {
 namespace {
 
 class PictureFileTest : public testing::Test {
 protected:
-    QString writeFile(const QString& name, const QByteArray& content) {
-        const QString path = folder.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-        return path;
-    }
-
-    QTemporaryDir folder;
+    ScratchFolder folder;
 };
 
 TEST_F(PictureFileTest, ReadsTheWholeFileAsItIs) {
     const QByteArray content("GIF89a\0\x01\x02not really a picture", 28);
-    const Bytes bytes = readPictureFile(writeFile("odd.gif", content));
+    const Bytes bytes = readPictureFile(folder.write("odd.gif", content));
     EXPECT_EQ(bytes, Bytes(content.begin(), content.end()));
 }
 
@@ -40,7 +33,7 @@ TEST_F(PictureFileTest, WhatCannotBeAPictureReadsAsNone) {
     huge.close();
 
     for (const QString& path : {QString(), folder.filePath("missing.jpg"), folder.path(), fifo,
-                                huge.fileName(), writeFile("empty.bmp", {})}) {
+                                huge.fileName(), folder.write("empty.bmp", {})}) {
         SCOPED_TRACE(path.toStdString());
         EXPECT_TRUE(readPictureFile(path).empty());
     }
