@@ -2,16 +2,12 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QDir>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QUrl>
 
-namespace brontel {
+#include "ui/output_folder.h"
 
-namespace {
-const QString kOutputFolderName = QStringLiteral("制作的图片");
-}
+namespace brontel {
 
 QString programFolder() {
     QString folder = QCoreApplication::applicationDirPath();
@@ -21,13 +17,11 @@ QString programFolder() {
 }
 
 QString outputDir() {
-    return programFolder() + QLatin1Char('/') + kOutputFolderName;
+    return OutputFolder::ofThisProgram().path();
 }
 
 bool makeOutputDir() {
-    const QString folder = outputDir();
-    QDir().mkdir(folder);
-    return QFileInfo(folder).isDir();
+    return OutputFolder::ofThisProgram().make();
 }
 
 bool askYesNo(const QString& text, const QString& title) {

@@ -9,11 +9,12 @@ namespace brontel {
 // The folder of the running executable, without a trailing separator.
 QString programFolder();
 
-// The fixed folder the four button images are exported into, beside the program.
+// The folder the four button images are exported into: "制作的图片" beside the program, or in
+// the user's pictures folder when the program's own folder cannot hold it (see OutputFolder).
 QString outputDir();
 
-// Creates the output folder (one level). True when the folder exists afterwards; a folder
-// that cannot be made is left for the export to meet, and nothing is reported.
+// Creates the output folder. True when a usable folder exists afterwards; when none can be
+// made, the export meets the failure and reports it, and start-up reports nothing.
 bool makeOutputDir();
 
 // Asks a yes-or-no question in a box with the information icon, owned by no window and

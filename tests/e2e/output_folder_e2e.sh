@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Starts copies of brontel (on Qt's offscreen platform, so no display is needed) in program
 # folders of three kinds and checks the output folder "制作的图片" beside the program: made
-# when missing, left alone with its files when present, and a folder that cannot be made
-# does not keep the window from opening.
+# when missing, left alone with its files when present, and when it cannot be made, one in
+# the user's pictures folder is made instead and the window still opens.
 # Usage: output_folder_e2e.sh path/to/brontel
 set -uo pipefail
 
@@ -10,6 +10,10 @@ brontel=${1:?usage: output_folder_e2e.sh path/to/brontel}
 work=$(mktemp -d)
 trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
 failures=0
+# A home of its own, so the user's real pictures folder is never touched.
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config
+mkdir -p "$HOME"
+pictures_output=$HOME/Pictures/制作的图片
 
 fail() {
     echo "FAIL: $*" >&2
@@ -29,6 +33,7 @@ fresh=$work/fresh
 mkdir "$fresh"
 runs_in "$fresh" "a fresh folder"
 [[ -d $fresh/制作的图片 ]] || fail "the output folder was not made beside the program"
+[[ ! -e $pictures_output ]] || fail "the pictures folder was used although the program's folder could be"
 
 existing=$work/existing
 mkdir -p "$existing/制作的图片"
@@ -46,6 +51,8 @@ printf 'not a folder' >"$blocked/制作的图片"
 runs_in "$blocked" "a folder where the output folder cannot be made"
 [[ -f $blocked/制作的图片 && $(cat "$blocked/制作的图片") == 'not a folder' ]] ||
     fail "what stood in the output folder's place was changed"
+[[ -d $pictures_output ]] || fail "no output folder was made in the pictures folder instead"
+rm -rf "$pictures_output"
 
 # Permissions stop only other users than root; as root the case above stands for it.
 if (($(id -u) != 0)); then
@@ -54,7 +61,8 @@ if (($(id -u) != 0)); then
     cp "$brontel" "$readonly_folder/brontel"
     chmod a-w "$readonly_folder"
     runs_in "$readonly_folder" "a read-only folder"
+    [[ -d $pictures_output ]] || fail "a read-only program folder did not send the images to pictures"
 fi
 
 ((failures == 0)) || exit 1
-echo "PASS: output folder made beside the program, existing one kept, a blocked one ignored"
+echo "PASS: output folder made beside the program, existing one kept, pictures used when blocked"

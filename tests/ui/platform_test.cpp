@@ -13,7 +13,8 @@
 namespace brontel {
 namespace {
 
-TEST(Platform, OutputDirIsTheImagesFolderBesideTheProgram) {
+TEST(Platform, OutputDirIsTheImagesFolderBesideAWritableProgram) {
+    ASSERT_TRUE(makeOutputDir());
     EXPECT_EQ(programFolder(), QCoreApplication::applicationDirPath());
     EXPECT_FALSE(programFolder().endsWith(QLatin1Char('/')));
     EXPECT_EQ(outputDir(), programFolder() + QStringLiteral("/制作的图片"));
