@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-arphic-uming fonts-wqy-microhei
   xvfb xauth xdotool x11-utils imagemagick
+  dpkg-dev desktop-file-utils
 )
 
 missing=()
