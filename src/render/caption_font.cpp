@@ -33,7 +33,7 @@ SystemFont captionSystemFont(const std::optional<FontSpec>& font, const DesktopT
 QFont toQFont(const SystemFont& font, const DesktopTheme& theme) {
     installFontSubstitutions();
     QFont qfont(QString::fromStdString(effectiveFaceName(font.faceName)));
-    qfont.setPixelSize(pixelHeight(font, theme));
+    qfont.setPixelSize(pixelHeight(font, theme) * theme.pixelRatio);
     qfont.setWeight(static_cast<QFont::Weight>(qtWeight(font.weight)));
     qfont.setItalic(font.italic);
     qfont.setUnderline(font.underline);

@@ -15,7 +15,9 @@ SystemFont captionSystemFont(const std::optional<FontSpec>& font, const DesktopT
 // The Qt font for a desktop font. Sizes are in pixels, so the result never depends on the
 // screen it is shown on; a height of 0 takes the user-interface font's height. Glyphs are
 // drawn without anti-aliasing, as the desktop draws captions at proof quality: each pixel is
-// either ink or untouched, which also keeps images the same from machine to machine.
+// either ink or untouched, which also keeps images the same from machine to machine. The
+// desktop's rounded pixel height is multiplied by the theme's pixelRatio, so a high-density
+// caption is exactly twice as high as its ordinary twin.
 QFont toQFont(const SystemFont& font, const DesktopTheme& theme);
 
 }  // namespace brontel

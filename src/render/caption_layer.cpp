@@ -86,18 +86,20 @@ CaptionPass captionPass(QPainter& painter, const FaceStyle& style, const SystemF
 }
 
 // Draws the white or black copy of the caption and returns where the main layer goes:
-// embossed text stands one pixel right of and below its white copy.
-QRect drawEffectLayer(QPainter& painter, const CaptionPass& pass, const QRect& textRect,
-                      int effect) {
+// embossed text stands one pixel right of and below its white copy. The offsets are design
+// pixels, `pixelRatio` device pixels each.
+QRect drawEffectLayer(QPainter& painter, const CaptionPass& pass, const QRect& textRect, int effect,
+                      int pixelRatio) {
+    const int one = pixelRatio, two = 2 * pixelRatio;
     switch (static_cast<TextEffect>(effect)) {
         case TextEffect::Engraved:
-            drawLayer(painter, pass, textRect.translated(1, 1), kEffectLight);
+            drawLayer(painter, pass, textRect.translated(one, one), kEffectLight);
             return textRect;
         case TextEffect::Embossed:
             drawLayer(painter, pass, textRect, kEffectLight);
-            return textRect.translated(1, 1);
+            return textRect.translated(one, one);
         case TextEffect::Shadow:
-            drawLayer(painter, pass, textRect.translated(2, 2), kEffectDark);
+            drawLayer(painter, pass, textRect.translated(two, two), kEffectDark);
             return textRect;
         case TextEffect::Plain:
             break;
@@ -116,7 +118,8 @@ void drawCaption(QImage& surface, const FaceStyle& style, const QRect& textRect,
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setFont(toQFont(font, theme));
     const CaptionPass pass = captionPass(painter, style, font, textRect);
-    const QRect mainRect = drawEffectLayer(painter, pass, textRect, style.textEffect());
+    const QRect mainRect =
+        drawEffectLayer(painter, pass, textRect, style.textEffect(), theme.pixelRatio);
     drawLayer(painter, pass, mainRect, style.textColour());
 }
 

@@ -24,16 +24,22 @@ EdgeRing raisedInner(const DesktopTheme& t) {
     return {t.face, t.face};
 }
 
-void drawRing(QImage& outer, const QRect& ring, EdgeRing colours, const QRect& updateBox) {
-    const int right = ring.left() + ring.width(), bottom = ring.top() + ring.height();
-    fillRect(outer, QRect(ring.left(), ring.top(), ring.width() - 1, 1) & updateBox,
-             colours.topLeft);
-    fillRect(outer, QRect(ring.left(), ring.top(), 1, ring.height() - 1) & updateBox,
-             colours.topLeft);
-    fillRect(outer, QRect(ring.left(), bottom - 1, ring.width(), 1) & updateBox,
-             colours.bottomRight);
-    fillRect(outer, QRect(right - 1, ring.top(), 1, ring.height()) & updateBox,
-             colours.bottomRight);
+// The part of a ring's band inside the ring and the update box: a ring thinner than twice
+// its thickness must not spill over its own edge.
+QRect band(const QRect& ring, int left, int top, int width, int height, const QRect& updateBox) {
+    if (width <= 0 || height <= 0) return {};  // Qt would turn a negative size around
+    return QRect(left, top, width, height) & ring & updateBox;
+}
+
+// A ring `thickness` pixels wide: at a thickness of 2 it is the one-pixel ring with every
+// pixel doubled, corner pixels included.
+void drawRing(QImage& outer, const QRect& ring, EdgeRing colours, int thickness, const QRect& box) {
+    const int t = thickness, left = ring.left(), top = ring.top();
+    const int width = ring.width(), height = ring.height();
+    fillRect(outer, band(ring, left, top, width - t, t, box), colours.topLeft);
+    fillRect(outer, band(ring, left, top, t, height - t, box), colours.topLeft);
+    fillRect(outer, band(ring, left, top + height - t, width, t, box), colours.bottomRight);
+    fillRect(outer, band(ring, left + width - t, top, t, height, box), colours.bottomRight);
 }
 
 }  // namespace
@@ -62,11 +68,12 @@ std::vector<EdgeRing> edgeRings(int border, const DesktopTheme& theme) {
 }
 
 void drawDesktopEdge(QImage& outer, int border, const QRect& updateBox, const DesktopTheme& theme) {
+    const int thickness = theme.pixelRatio;
     QRect ring = outer.rect();
     for (const EdgeRing& colours : edgeRings(border, theme)) {
         if (ring.isEmpty()) return;
-        drawRing(outer, ring, colours, updateBox);
-        ring.adjust(1, 1, -1, -1);
+        drawRing(outer, ring, colours, thickness, updateBox);
+        ring.adjust(thickness, thickness, -thickness, -thickness);
     }
 }
 

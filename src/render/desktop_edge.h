@@ -27,7 +27,8 @@ std::vector<EdgeRing> edgeRings(int border, const DesktopTheme& theme);
 
 // Draws the border's edge along the outside of `outer`, only inside `updateBox`. Where a
 // ring's two colours meet, the top-right and bottom-left corner pixels take the
-// bottom-right colour, as the desktop's own edges do.
+// bottom-right colour, as the desktop's own edges do. Each ring is the theme's pixelRatio
+// pixels wide, so the edge is edgeWidth(border) * pixelRatio wide.
 void drawDesktopEdge(QImage& outer, int border, const QRect& updateBox, const DesktopTheme& theme);
 
 }  // namespace brontel

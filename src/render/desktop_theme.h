@@ -19,6 +19,11 @@ struct DesktopTheme {
     Colour windowFrame = 0x646464;  // single-line border
     SystemFont uiFont = defaultUiFont();
     int dpi = kScreenDpi;
+    // Device pixels per pixel of the design: 2 on a high-density screen. The design's own
+    // sizes (face, frame, corners) are scaled in the design; what the desktop and the
+    // renderer fix by themselves grows by this ratio: edge rings, caption font heights and
+    // effect offsets, and picture pixels.
+    int pixelRatio = 1;
 
     bool operator==(const DesktopTheme&) const = default;
 

@@ -49,11 +49,11 @@ bool paintGradientBackground(const FaceStyle& style, QImage& client, const QRect
 // Paints the background layer and returns the part of the interior clip it left
 // uncovered. A face with a picture never shows its gradient.
 QRegion paintBackgroundLayer(Face& face, QImage& client, const QRect& interior,
-                             const QRect& interiorClip, Colour background) {
+                             const QRect& interiorClip, Colour background, int pixelRatio) {
     const FaceStyle& style = face.style;
     QRegion uncovered(interiorClip);
     if (!style.picture().empty()) {
-        paintFacePicture(face, client, interior, interiorClip, uncovered, background);
+        paintFacePicture(face, client, interior, interiorClip, uncovered, background, pixelRatio);
         return uncovered;
     }
     const bool gradientCovers = paintGradientBackground(style, client, interior, interiorClip);
@@ -75,8 +75,8 @@ QImage clientView(QImage& outer, const QRect& clientRect) {
 
 }  // namespace
 
-QRect clientRectOf(QSize outerSize, int border) {
-    const int edge = edgeWidth(border);
+QRect clientRectOf(QSize outerSize, int border, int pixelRatio) {
+    const int edge = edgeWidth(border) * pixelRatio;
     const QRect client = QRect(QPoint(0, 0), outerSize).adjusted(edge, edge, -edge, -edge);
     return client.isEmpty() ? QRect() : client;
 }
@@ -89,7 +89,7 @@ void paintFace(Face& face, QImage& client, const QRect& updateArea, const Deskto
     const QRect interiorClip = updateBox & interior;
     if (interiorClip.isEmpty()) return;
     const QRegion uncovered =
-        paintBackgroundLayer(face, client, interior, interiorClip, background);
+        paintBackgroundLayer(face, client, interior, interiorClip, background, theme.pixelRatio);
     fillRegion(client, uncovered, background);
     drawCaption(client, face.style, interior, interiorClip, theme);
 }
@@ -98,7 +98,7 @@ void renderFace(Face& face, QImage& outer, const QRect& updateArea, const Deskto
     const QRect updateBox = updateArea & outer.rect();
     if (updateBox.isEmpty() || !isPaintableSurface(outer)) return;
     drawDesktopEdge(outer, face.style.border(), updateBox, theme);
-    const QRect clientRect = clientRectOf(outer.size(), face.style.border());
+    const QRect clientRect = clientRectOf(outer.size(), face.style.border(), theme.pixelRatio);
     if (clientRect.isEmpty()) return;
     QImage client = clientView(outer, clientRect);
     paintFace(face, client, updateBox.translated(-clientRect.topLeft()), theme);

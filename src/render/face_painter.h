@@ -11,8 +11,9 @@
 namespace brontel {
 
 // The client area of a face of `outerSize`: the outer rectangle less the desktop edge of
-// the border on every side. Empty when the edge leaves no room.
-QRect clientRectOf(QSize outerSize, int border);
+// the border on every side, its rings `pixelRatio` pixels wide. Empty when the edge leaves no
+// room.
+QRect clientRectOf(QSize outerSize, int border, int pixelRatio);
 
 // Paints the face's client area onto `client` (whose pixels are client coordinates,
 // format RGB32), touching only pixels inside `updateArea`. Every pixel inside the area is

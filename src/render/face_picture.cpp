@@ -5,7 +5,7 @@
 namespace brontel {
 
 void paintFacePicture(Face& face, QImage& client, const QRect& interior, const QRect& clip,
-                      QRegion& uncovered, Colour background) {
+                      QRegion& uncovered, Colour background, int pixelRatio) {
     const auto& picture =
         face.pictureCache.pictureFor(face.style.picture(), face.style.pictureRevision());
     if (!picture || picture->image.isNull()) {
@@ -13,7 +13,7 @@ void paintFacePicture(Face& face, QImage& client, const QRect& interior, const Q
         return;
     }
     drawPictureLayer(client, *picture, face.style.pictureMode(), interior, clip, uncovered,
-                     background);
+                     background, pixelRatio);
 }
 
 }  // namespace brontel

@@ -40,15 +40,42 @@ void fillTiled(QImage& surface, const QImage& tile, QPoint origin, const QRect& 
     }
 }
 
-void drawCentred(QImage& surface, const QImage& picture, const QRect& interior, const QRect& clip,
-                 QRegion& uncovered) {
-    const QRect placed = centredPlacement(picture.size(), interior);
+// The picture with every pixel drawn as a `ratio` x `ratio` block, cut to at most `shown`
+// device pixels: only what can reach the interior is ever enlarged. The picture itself when
+// the ratio is 1; a null image without memory.
+QImage replicated(const QImage& picture, int ratio, QSize shown) {
+    if (ratio == 1) return picture;
+    const int width = std::min(picture.width() * ratio, shown.width());
+    const int height = std::min(picture.height() * ratio, shown.height());
+    QImage blocks(width, height, picture.format());
+    if (blocks.isNull()) return {};
+    for (int y = 0; y < height; ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(picture.constScanLine(y / ratio));
+        QRgb* out = surfaceRow(blocks, y);
+        for (int x = 0; x < width; ++x) out[x] = in[x / ratio];
+    }
+    return blocks;
+}
+
+// The interior's size rounded up to whole picture pixels: a tile cut to it still reaches
+// the interior's far edges, so it is drawn only once along a side it is cut on.
+QSize shownSize(QSize interior, int ratio) {
+    return QSize((interior.width() + ratio - 1) / ratio * ratio,
+                 (interior.height() + ratio - 1) / ratio * ratio);
+}
+
+// Placed at `ratio` times its natural size. A shrunk picture is averaged straight from its
+// own pixels, which gives exactly what averaging its enlarged blocks would.
+void drawCentred(QImage& surface, const QImage& picture, int ratio, const QRect& interior,
+                 const QRect& clip, QRegion& uncovered) {
+    const QSize natural = picture.size() * ratio;
+    const QRect placed = centredPlacement(natural, interior);
     if (placed.isEmpty()) return;
     uncovered -= placed;
     const QRect visible = placed & clip;
     if (visible.isEmpty()) return;
-    if (placed.size() == picture.size()) {
-        copyPlaced(surface, picture, placed.topLeft(), clip);
+    if (placed.size() == natural) {
+        copyPlaced(surface, replicated(picture, ratio, natural), placed.topLeft(), clip);
         return;
     }
     const QImage part = areaAverage(picture, placed.size(), visible.translated(-placed.topLeft()));
@@ -59,24 +86,25 @@ void drawCentred(QImage& surface, const QImage& picture, const QRect& interior, 
 
 void drawPictureLayer(QImage& surface, const DecodedPicture& picture, int pictureMode,
                       const QRect& interior, const QRect& clip, QRegion& uncovered,
-                      Colour background) {
+                      Colour background, int pixelRatio) {
     const QRect area = clip & interior & surface.rect();
     if (area.isEmpty()) return;
     const QImage prepared = flattenOver(picture.image, background);
     if (prepared.isNull()) return;
-    switch (static_cast<PictureMode>(std::clamp(pictureMode, 0, 2))) {
-        case PictureMode::TopLeft:
-            copyPlaced(surface, prepared, interior.topLeft(), area);
-            uncovered -= QRect(interior.topLeft(), prepared.size());
-            break;
-        case PictureMode::Tiled:
-            fillTiled(surface, prepared, interior.topLeft(), area);
-            uncovered = QRegion();
-            break;
-        case PictureMode::Centred:
-            drawCentred(surface, prepared, interior, area, uncovered);
-            break;
+    const auto mode = static_cast<PictureMode>(std::clamp(pictureMode, 0, 2));
+    if (mode == PictureMode::Centred) {
+        drawCentred(surface, prepared, pixelRatio, interior, area, uncovered);
+        return;
     }
+    const QImage blocks = replicated(prepared, pixelRatio, shownSize(interior.size(), pixelRatio));
+    if (blocks.isNull()) return;
+    if (mode == PictureMode::Tiled) {
+        fillTiled(surface, blocks, interior.topLeft(), area);
+        uncovered = QRegion();
+        return;
+    }
+    copyPlaced(surface, blocks, interior.topLeft(), area);
+    uncovered -= QRect(interior.topLeft(), prepared.size() * pixelRatio);
 }
 
 }  // namespace brontel

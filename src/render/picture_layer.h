@@ -15,8 +15,12 @@ namespace brontel {
 // and empties it. `picture` must be at least 1 x 1. Pictures with alpha (PNG, icons) are
 // laid over `background`, the face's effective background colour, before they are placed,
 // so no pixel under them is left unpainted.
+// At a `pixelRatio` above 1 every picture pixel is a square block of that many device pixels
+// on a side, and the placement rules run on the enlarged size: the top-left and tiled
+// pictures are their ordinary selves with every pixel enlarged, and a centred picture is
+// centred, or shrunk by area averaging of its own pixels, at the device size.
 void drawPictureLayer(QImage& surface, const DecodedPicture& picture, int pictureMode,
                       const QRect& interior, const QRect& clip, QRegion& uncovered,
-                      Colour background);
+                      Colour background, int pixelRatio = 1);
 
 }  // namespace brontel

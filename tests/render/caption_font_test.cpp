@@ -42,6 +42,16 @@ TEST(CaptionFont, PixelHeightFollowsPointsAndDpi) {
     EXPECT_EQ(captionQFont(std::nullopt).pixelSize(), 12);
 }
 
+// At twice the density the desktop's rounded height is doubled, not recomputed: 10 points
+// are 13 pixels, so 26 and never 27, and captions keep their proportions to the face.
+TEST(CaptionFont, PixelRatioDoublesTheRoundedHeight) {
+    DesktopTheme theme;
+    theme.pixelRatio = 2;
+    EXPECT_EQ(captionQFont(fontNamed("宋体", 10), theme).pixelSize(), 26);
+    EXPECT_EQ(captionQFont(fontNamed("宋体", 9), theme).pixelSize(), 24);
+    EXPECT_EQ(captionQFont(std::nullopt, theme).pixelSize(), 24);
+}
+
 TEST(CaptionFont, CarriesTheStyleFlags) {
     FontSpec spec = fontNamed("宋体");
     spec.bold = spec.italic = spec.underline = spec.strikeout = true;

@@ -28,10 +28,11 @@ FaceStyle captionStyle(std::string caption) {
     return style;
 }
 
-QImage render(const FaceStyle& style, const QRect& textRect, const QRect& clip) {
+QImage render(const FaceStyle& style, const QRect& textRect, const QRect& clip,
+              const DesktopTheme& theme = {}) {
     QImage surface(kSurfaceSize, QImage::Format_RGB32);
     surface.fill(kBackgroundPixel);
-    drawCaption(surface, style, textRect, clip, DesktopTheme{});
+    drawCaption(surface, style, textRect, clip, theme);
     return surface;
 }
 
@@ -167,13 +168,20 @@ TEST(CaptionLayer, EffectLayerIsTheMainLayerShifted) {
     const Case cases[] = {{1, {0, 0}, {1, 1}, 0xFFFFFFFF},
                           {2, {1, 1}, {0, 0}, 0xFFFFFFFF},
                           {3, {0, 0}, {2, 2}, 0xFF000000}};
-    FaceStyle style = captionStyle("正常&按钮 AB");
-    const QImage plain = render(style, kTextRect);
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.effect);
-        style.setTextEffect(c.effect);
-        expectLayersShifted(plain, render(style, kTextRect), c.mainShift, c.effectShift,
-                            c.effectPixel);
+    // At twice the density the offsets are twice as many pixels.
+    for (int pixelRatio : {1, 2}) {
+        DesktopTheme theme;
+        theme.pixelRatio = pixelRatio;
+        FaceStyle style = captionStyle("正常&按钮 AB");
+        const QRect everywhere(QPoint(0, 0), kSurfaceSize);
+        const QImage plain = render(style, kTextRect, everywhere, theme);
+        for (const auto& c : cases) {
+            SCOPED_TRACE(testing::Message() << "effect " << c.effect << " ratio " << pixelRatio);
+            style.setTextEffect(c.effect);
+            expectLayersShifted(plain, render(style, kTextRect, everywhere, theme),
+                                c.mainShift * pixelRatio, c.effectShift * pixelRatio,
+                                c.effectPixel);
+        }
     }
 }
 
