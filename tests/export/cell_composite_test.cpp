@@ -71,6 +71,31 @@ TEST_F(CellComposite, LeavesFaceAndCanvasUntouched) {
 TEST_F(CellComposite, MismatchedOrEmptyLayersGiveNoCell) {
     EXPECT_TRUE(composeCell(face, filled(100, 220, kCanvasGreen), std::nullopt).isNull());
     EXPECT_TRUE(composeCell(QImage(), QImage(), RoundedRegion(270, 220, 40)).isNull());
+    EXPECT_TRUE(composeTransparentCell(face, CornerCoverage(100, 220, 40)).isNull());
+    EXPECT_TRUE(composeTransparentCell(QImage(), CornerCoverage()).isNull());
+}
+
+// The transparent cell keeps every colour of the face and takes its alpha from the coverage,
+// so where the coverage is whole it is the ordinary cell.
+TEST_F(CellComposite, TransparentCellIsTheFaceUnderTheCoverage) {
+    QImage patterned = face;
+    for (int x = 0; x < 270; ++x) patterned.setPixel(x, 0, qRgb(x % 256, 7, 9));
+    for (int diameter : {40, 0}) {
+        const CornerCoverage coverage(270, 220, diameter);
+        const QImage cell = composeTransparentCell(patterned, coverage);
+        const QImage opaqueCell = composeCell(patterned, canvas, RoundedRegion(270, 220, diameter));
+        ASSERT_EQ(cell.format(), QImage::Format_ARGB32);
+        for (int y = 0; y < 220; ++y) {
+            for (int x = 0; x < 270; ++x) {
+                const QRgb pixel = cell.pixel(x, y);
+                ASSERT_EQ(qAlpha(pixel), coverage.alpha(x, y)) << x << "," << y;
+                ASSERT_EQ(pixel & 0xFFFFFFu, patterned.pixel(x, y) & 0xFFFFFFu) << x << "," << y;
+                if (qAlpha(pixel) == 255) ASSERT_EQ(pixel, opaqueCell.pixel(x, y)) << x << "," << y;
+            }
+        }
+    }
+    EXPECT_EQ(qAlpha(composeTransparentCell(patterned, CornerCoverage(270, 220, 40)).pixel(0, 0)),
+              0);
 }
 
 }  // namespace
