@@ -4,8 +4,6 @@
 #include <QSaveFile>
 #include <memory>
 
-#include "export/export_file_names.h"
-
 namespace brontel {
 namespace {
 
@@ -26,14 +24,13 @@ std::optional<std::string> stage(QSaveFile& file, const Bytes& bytes) {
 
 }  // namespace
 
-std::optional<std::string> replaceStateImages(const QString& folder,
-                                              const PerState<Bytes>& images) {
+std::optional<std::string> replaceStateImages(const QString& folder, const PerState<Bytes>& images,
+                                              ImageFormat format) {
     const QDir dir(folder);
     PerState<std::unique_ptr<QSaveFile>> files;
     for (ButtonState state : kButtonStates) {
         const std::size_t i = indexOf(state);
-        files[i] = std::make_unique<QSaveFile>(
-            dir.filePath(QString::fromUtf8(kExportFileNames[indexOf(state)])));
+        files[i] = std::make_unique<QSaveFile>(dir.filePath(stateImageFileName(state, format)));
         if (auto problem = stage(*files[i], images[i])) return problem;
     }
     for (auto& file : files) {

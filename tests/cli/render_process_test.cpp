@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "cli/design_reader.h"
+#include "cli/scaled_design.h"
 #include "cli/state_images.h"
 #include "export/export_file_names.h"
 #include "support/scratch_folder.h"
@@ -41,8 +42,9 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    static QString imagePath(const QString& dir, ButtonState state) {
-        return QDir(dir).filePath(QString::fromUtf8(kExportFileNames[indexOf(state)]));
+    static QString imagePath(const QString& dir, ButtonState state,
+                             ImageFormat format = ImageFormat::Bmp) {
+        return QDir(dir).filePath(stateImageFileName(state, format));
     }
 
     ScratchFolder folder;
@@ -95,6 +97,7 @@ TEST_F(RenderProcess, BadInputWritesNothingAndExitsWithTwo) {
     const QString unknown = folder.write("unknown.json", R"({"normal": {"colour": "#000000"}})");
     const QString colour = folder.write("colour.json", R"({"hot": {"textColour": "#12345"}})");
     const QString small = folder.write("small.json", R"({"height": 0})");
+    const QString good = folder.write("good.json", "{}");
     struct Case {
         QStringList arguments;
         std::string message;
@@ -110,6 +113,18 @@ TEST_F(RenderProcess, BadInputWritesNothingAndExitsWithTwo) {
         {{malformed, "-o"}, "-o needs an output folder"},
         {{malformed, "-o", out, "-o", out}, "unexpected argument \"-o\""},
         {{"--defaults", "-o", out}, "unexpected argument \"--defaults\""},
+        {{good, "-o", out, "--format", "gif"}, "--format must be bmp or png, found \"gif\""},
+        {{good, "-o", out, "--format", "PNG"}, "--format must be bmp or png, found \"PNG\""},
+        {{good, "-o", out, "--format"}, "--format needs a value"},
+        {{good, "-o", out, "--format", "png", "--format", "png"},
+         "unexpected argument \"--format\""},
+        {{good, "-o", out, "--scale", "3"}, "--scale must be 1 or 2, found \"3\""},
+        {{good, "-o", out, "--scale", "0"}, "--scale must be 1 or 2, found \"0\""},
+        {{good, "-o", out, "--scale", "1.5"}, "--scale must be 1 or 2, found \"1.5\""},
+        {{good, "-o", out, "--scale", "-2"}, "--scale must be 1 or 2, found \"-2\""},
+        {{"--scale", "2", good}, "no output folder given (-o OUTDIR)"},
+        {{good, "-o", out, "--scale"}, "--scale needs a value"},
+        {{good, "-o", out, "--scale", "2", "--scale", "2"}, "unexpected argument \"--scale\""},
     };
     for (const Case& c : cases) {
         const ProcessResult render = run(c.arguments);
@@ -117,6 +132,70 @@ TEST_F(RenderProcess, BadInputWritesNothingAndExitsWithTwo) {
         EXPECT_THAT(render.err, HasSubstr("brontel-render: "));
         EXPECT_THAT(render.err, HasSubstr(c.message));
         EXPECT_FALSE(QFileInfo::exists(out)) << c.message;
+    }
+}
+
+// The rounded corners become transparent in place of the canvas colour; each file holds
+// exactly the transparent cell this process draws, at either scale.
+TEST_F(RenderProcess, PngFilesHoldTheTransparentCells) {
+    const QString design = folder.write("d.json", R"({"cornerDiameter": 40, "width": 100,
+        "hot": {"gradientMode": 3, "canvasColour": "#0000FF", "border": 4}})");
+    for (int scale : {1, 2}) {
+        const QString out = folder.filePath("png" + QString::number(scale));
+        const ProcessResult render =
+            run({design, "-o", out, "--format", "png", "--scale", QString::number(scale)});
+        ASSERT_EQ(render.exitCode, 0) << render.err;
+        QStringList names = QDir(out).entryList(QDir::Files);
+        names.sort();
+        EXPECT_EQ(names, (QStringList{"按钮_按下图片.png", "按钮_正常图片.png", "按钮_点燃图片.png",
+                                      "按钮_禁止图片.png"}));
+        const Design drawn = scaledDesign(*readDesign(design).design, scale);
+        for (ButtonState state : kButtonStates) {
+            const QImage image(imagePath(out, state, ImageFormat::Png), "PNG");
+            ASSERT_EQ(image.size(), QSize(100, 220) * scale);
+            EXPECT_EQ(image.convertToFormat(QImage::Format_ARGB32),
+                      renderTransparentCell(drawn, state, scaledTheme(DesktopTheme{}, scale)));
+            EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
+            EXPECT_EQ(qAlpha(image.pixel(50 * scale, 110 * scale)), 255);
+        }
+    }
+}
+
+// Square corners need no alpha: the PNG is the BMP's picture, fully opaque.
+TEST_F(RenderProcess, SquareCornersGiveOpaquePngsOfTheBmpPixels) {
+    const QString design = folder.write("d.json", R"({"pressed": {"gradientMode": 7}})");
+    const QString bmpOut = folder.filePath("bmp"), pngOut = folder.filePath("png");
+    ASSERT_EQ(run({design, "-o", bmpOut, "--format", "bmp"}).exitCode, 0);
+    ASSERT_EQ(run({design, "--format", "png", "-o", pngOut}).exitCode, 0);
+    for (ButtonState state : kButtonStates) {
+        const QImage bmp(imagePath(bmpOut, state), "BMP");
+        const QImage png(imagePath(pngOut, state, ImageFormat::Png), "PNG");
+        ASSERT_EQ(png.size(), QSize(270, 220));
+        EXPECT_EQ(png.convertToFormat(QImage::Format_RGB32),
+                  bmp.convertToFormat(QImage::Format_RGB32));
+        for (int y = 0; y < 220; ++y) {
+            for (int x = 0; x < 270; ++x) ASSERT_EQ(qAlpha(png.pixel(x, y)), 255) << x << "," << y;
+        }
+    }
+}
+
+// --scale 1 and --format bmp change nothing; --scale 2 draws the doubled design.
+TEST_F(RenderProcess, ScaleTwoWritesImagesTwiceAsLarge) {
+    const QString design = folder.write("d.json", R"({"cornerDiameter": 30,
+        "normal": {"gradientMode": 1, "border": 6, "frameWidth": 7}})");
+    const QString plain = folder.filePath("plain"), one = folder.filePath("one");
+    const QString two = folder.filePath("two");
+    ASSERT_EQ(run({design, "-o", plain}).exitCode, 0);
+    ASSERT_EQ(run({design, "-o", one, "--scale", "1", "--format", "bmp"}).exitCode, 0);
+    ASSERT_EQ(run({design, "--scale", "2", "-o", two}).exitCode, 0);
+    const Design doubled = scaledDesign(*readDesign(design).design, 2);
+    const PerState<Bytes> expected =
+        renderStateImages(doubled, scaledTheme(DesktopTheme{}, 2), ImageFormat::Bmp);
+    for (ButtonState state : kButtonStates) {
+        EXPECT_EQ(readFile(imagePath(one, state)), readFile(imagePath(plain, state)));
+        const QByteArray file = readFile(imagePath(two, state));
+        EXPECT_EQ(file.size(), 54 + 1620 * 440);
+        EXPECT_EQ(Bytes(file.begin(), file.end()), expected[indexOf(state)]);
     }
 }
 
