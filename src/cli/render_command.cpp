@@ -37,6 +37,12 @@ struct Invocation {
     std::optional<int> scale;
 };
 
+Invocation invocationOf(Invocation::Kind kind) {
+    Invocation invocation;
+    invocation.kind = kind;
+    return invocation;
+}
+
 struct Problem {
     std::string message;
 };
@@ -100,9 +106,9 @@ Invocation parseRender(const QStringList& arguments) {
 // The invocation, or nothing with `problem` saying why the arguments do not make one.
 std::optional<Invocation> parseArguments(const QStringList& arguments, std::string& problem) {
     if (arguments == QStringList{"--help"} || arguments == QStringList{"-h"}) {
-        return Invocation{Invocation::Kind::Help};
+        return invocationOf(Invocation::Kind::Help);
     }
-    if (arguments == QStringList{"--defaults"}) return Invocation{Invocation::Kind::Defaults};
+    if (arguments == QStringList{"--defaults"}) return invocationOf(Invocation::Kind::Defaults);
     try {
         return parseRender(arguments);
     } catch (const Problem& p) {

@@ -15,7 +15,7 @@ namespace brontel {
 // a sample counts when RoundedRegion's exact integer centre rule, applied to the rectangle
 // drawn 64 times finer, puts it inside. With n of the 4096 samples inside, the alpha is
 // round(255 * n / 4096), except that a partly covered pixel never rounds to 0 or 255: alpha
-// 255 means wholly inside, 0 wholly outside. Integer arithmetic throughout, so the mask is
+// 255 means all samples inside, 0 none. Integer arithmetic throughout, so the mask is
 // the same on every machine and exactly mirror-symmetric left to right and top to bottom.
 // A pixel whose centre the region holds always has some alpha, and one whose centre it
 // leaves out is never opaque.

@@ -130,18 +130,22 @@ TEST(StateImagesAtScaleTwo, EdgesAndNaturalSizePicturesArePixelsDoubled) {
     struct Case {
         int border;
         int pictureMode;  // -1: no picture
+        QSize picture;    // some larger than the interior, so cut at its edges
     };
-    const Case cases[] = {{1, -1}, {2, -1}, {3, -1}, {4, -1}, {5, -1},
-                          {0, 0},  {0, 1},  {4, 1},  {2, 0},  {4, 2}};
+    const Case cases[] = {{1, -1, {}},     {2, -1, {}},    {3, -1, {}},       {4, -1, {}},
+                          {5, -1, {}},     {0, 0, {8, 6}}, {0, 1, {8, 6}},    {4, 1, {8, 6}},
+                          {2, 0, {8, 6}},  {4, 2, {8, 6}}, {0, 0, {130, 70}}, {0, 1, {130, 70}},
+                          {3, 1, {30, 70}}};
     for (const Case& c : cases) {
         Design design = quietDesign();
         normalFace(design).setBorder(c.border);
         if (c.pictureMode >= 0) {
-            normalFace(design).setPicture(patternPictureFile({8, 6}));
+            normalFace(design).setPicture(patternPictureFile(c.picture));
             normalFace(design).setPictureMode(c.pictureMode);
         }
         EXPECT_EQ(cellAt(design, 2), pixelsDoubled(cellAt(design, 1)))
-            << "border " << c.border << " picture mode " << c.pictureMode;
+            << "border " << c.border << " picture mode " << c.pictureMode << " picture "
+            << c.picture.width() << "x" << c.picture.height();
     }
 }
 
@@ -178,7 +182,9 @@ TEST(TransparentStateImages, CornersFadeOutAndTheRestIsTheCell) {
             for (int x = 0; x < cell.width(); ++x) {
                 const int alpha = qAlpha(transparent.pixel(x, y));
                 ASSERT_EQ(alpha, coverage.alpha(x, y)) << x << "," << y;
-                if (alpha == 255) ASSERT_EQ(transparent.pixel(x, y), cell.pixel(x, y));
+                if (alpha == 255) {
+                    ASSERT_EQ(transparent.pixel(x, y), cell.pixel(x, y)) << x << "," << y;
+                }
             }
         }
         EXPECT_EQ(qAlpha(transparent.pixel(0, 0)), 0);

@@ -90,7 +90,9 @@ TEST_F(CellComposite, TransparentCellIsTheFaceUnderTheCoverage) {
                 const QRgb pixel = cell.pixel(x, y);
                 ASSERT_EQ(qAlpha(pixel), coverage.alpha(x, y)) << x << "," << y;
                 ASSERT_EQ(pixel & 0xFFFFFFu, patterned.pixel(x, y) & 0xFFFFFFu) << x << "," << y;
-                if (qAlpha(pixel) == 255) ASSERT_EQ(pixel, opaqueCell.pixel(x, y)) << x << "," << y;
+                if (qAlpha(pixel) == 255) {
+                    ASSERT_EQ(pixel, opaqueCell.pixel(x, y)) << x << "," << y;
+                }
             }
         }
     }
