@@ -47,5 +47,21 @@ TEST(AreaAverage, SameSizeIsACopyAndAPartMatchesTheWhole) {
     EXPECT_EQ(areaAverage(picture, size, part), whole.copy(part));
 }
 
+// A picture drawn at twice the density is shrunk straight from its own pixels: the result
+// must be what shrinking its 2 x 2 enlargement would give, exactly.
+TEST(AreaAverage, AnEnlargedPictureAveragesToTheSamePixels) {
+    QImage picture(53, 31, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, qRgb((x * 37 + y * 11) % 256, (x * y) % 256, (y * 53) % 256));
+    const QImage enlarged =
+        picture.scaled(picture.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    for (QSize size : {QSize(40, 20), QSize(17, 29), QSize(1, 1), QSize(52, 30)}) {
+        const QRect whole(QPoint(0, 0), size);
+        EXPECT_EQ(areaAverage(picture, size, whole), areaAverage(enlarged, size, whole))
+            << size.width() << "x" << size.height();
+    }
+}
+
 }  // namespace
 }  // namespace brontel
