@@ -1,10 +1,13 @@
 #include "ui/edit_box.h"
 
+#include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <memory>
 #include <string>
 
 #include "model/gbk_text.h"
@@ -103,6 +106,15 @@ bool EditBox::event(QEvent* event) {
         finishUserEdit(before);
     }
     return handled;
+}
+
+// The standard menu, run inside this event and owned by it. An edit made through it is then
+// checked and reported once the menu is gone; the line edit's own menu deletes itself later,
+// and a handler that lets pending events run would delete it while it is still handling the
+// click that made the edit.
+void EditBox::contextMenuEvent(QContextMenuEvent* event) {
+    const std::unique_ptr<QMenu> menu(createStandardContextMenu());
+    menu->exec(event->globalPos());
 }
 
 void EditBox::onTextEdited() {

@@ -4,10 +4,13 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
 
+#include "act_when_shown.h"
 #include "model/gbk_text.h"
 
 namespace brontel {
@@ -137,6 +140,39 @@ TEST(EditBox, RefusedEditRaisesNothing) {
     paste(box, QStringLiteral("d"));
     EXPECT_EQ(box.content(), QStringLiteral("ab"));
     EXPECT_EQ(changed.count(), 0);
+}
+
+// A paste from the right-click menu is a user edit like any other: held to the limit and
+// reported once the menu is gone, so a handler that lets pending events run (as the size
+// fields' handlers do) cannot delete the menu while it still handles the click.
+TEST(EditBox, PasteFromTheContextMenuIsLimitedAndReportedOnceTheMenuIsGone) {
+    EditBox box;
+    box.setGbkLengthLimit(4);
+    box.show();
+    QApplication::clipboard()->setText(QStringLiteral("123456"));
+    QStringList seen;
+    bool menuGone = false;
+    QObject::connect(&box, &EditBox::contentChanged, [&] {
+        seen.append(box.content());
+        menuGone = box.findChildren<QMenu*>().isEmpty();
+        QCoreApplication::processEvents();
+    });
+    test::ActWhenShown<QMenu> choosePaste([](QMenu* menu) {
+        for (QAction* action : menu->actions()) {
+            if (!action->text().remove(QLatin1Char('&')).startsWith(QLatin1String("Paste")))
+                continue;
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+            return;
+        }
+        ADD_FAILURE() << "no paste in the menu";
+    });
+    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5),
+                              box.mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(&box, &request);
+    for (int i = 0; i < 100 && !choosePaste.acted(); ++i) QTest::qWait(10);
+    ASSERT_TRUE(choosePaste.acted()) << "the menu did not open";
+    EXPECT_EQ(seen, QStringList{QStringLiteral("1234")});
+    EXPECT_TRUE(menuGone);
 }
 
 TEST(EditBox, SetContentAlwaysRaisesContentChangedOnceInsideTheWrite) {
