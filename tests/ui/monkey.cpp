@@ -209,6 +209,7 @@ Monkey::Visit& Monkey::visitOf(QWidget& window) {
     }
     // Message boxes are never acted in: a random "Yes" would open the file browser.
     const int events = qobject_cast<QMessageBox*>(&window) ? 0 : 1 + below(15);
+    ++nestedWindowsMet_;
     return visits_.emplace_back(Visit{&window, events});
 }
 

@@ -27,6 +27,8 @@ public:
     bool runUntil(int total);
 
     int eventsSent() const { return events_; }
+    // Popups and dialogs with their own event loop the monkey has acted in or closed.
+    int nestedWindowsMet() const { return nestedWindowsMet_; }
 
 private:
     // A popup or dialog being acted in, and how many more events it gets before closing.
@@ -58,6 +60,7 @@ private:
     bool outOfTime_ = false;
     int events_ = 0;
     int goal_ = 0;
+    int nestedWindowsMet_ = 0;
     int busy_ = 0;  // depth of acts under way; nested loops met then are the monkey's
     std::vector<QPointer<QWidget>> actedIn_;
     std::vector<Visit> visits_;
