@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/design.h"
+#include "cli/design_writer.h"
 #include "render/picture/sample_pictures.h"
 
 namespace {
@@ -105,6 +107,47 @@ std::vector<Seed> jpegAndPngSeeds() {
     return seeds;
 }
 
+Bytes textBytes(const std::string& text) {
+    return Bytes(text.begin(), text.end());
+}
+
+// The program's initial design, variations that reach every kind of field, and designs the
+// reader refuses. Pictures are named as the design reader's fuzzer provides them.
+std::vector<Seed> designSeeds() {
+    using brontel::Design;
+    const Design initial = brontel::initialDesign();
+    Design varied = initial;
+    varied.width = 120;
+    varied.height = 40;
+    varied.cornerDiameter = 16;
+    const char* const pictures[] = {"face.bmp", "face.png", "notes.txt", "missing.gif"};
+    for (std::size_t i = 0; i < varied.states.size(); ++i) {
+        brontel::StateDesign& state = varied.states[i];
+        state.picturePath = pictures[i];
+        state.face.setPictureMode(static_cast<int>(i));
+        state.face.setGradientMode(static_cast<int>(i) + 1);
+        state.face.setBorder(static_cast<int>(i) * 2);
+        state.face.setCaption(i % 2 ? "第二行\n" : "Caption, with \"quotes\"");
+        state.face.setFont(brontel::FontSpec{.angle = static_cast<int>(i) * 450,
+                                             .bold = i == 1,
+                                             .italic = i == 2,
+                                             .size = 12 + static_cast<int>(i),
+                                             .name = "SimSun"});
+        state.canvasColour = brontel::NoColour;
+    }
+    return {
+        {"design_initial", textBytes(brontel::writeDesign(initial))},
+        {"design_varied", textBytes(brontel::writeDesign(varied))},
+        {"design_empty", textBytes("{}")},
+        {"design_sizes", textBytes(R"({"width": 1, "height": 99999, "cornerDiameter": -5})")},
+        {"design_fractions", textBytes(R"({"width": 1e999, "hot": {"border": 2.5}})")},
+        {"design_unknown", textBytes(R"({"normal": {"colour": "#FF0000"}})")},
+        {"design_colours",
+         textBytes(R"({"pressed": {"textColour": "none", "backColour": "#12"}})")},
+        {"design_truncated", textBytes(R"({"disabled": {"font": {"name": "宋体", "size)")},
+    };
+}
+
 void write(const fs::path& folder, const std::vector<Seed>& seeds) {
     fs::create_directories(folder);
     for (const Seed& seed : seeds) {
@@ -129,5 +172,6 @@ int main(int argc, char** argv) {
     write(root / "pcx", pcx);
     for (const auto& seeds : {bmp, gif, icon, pcx, jpegAndPngSeeds()})
         write(root / "decode_picture", seeds);
+    write(root / "design_reader", designSeeds());
     return 0;
 }

@@ -55,20 +55,20 @@ Bytes readFile(const fs::path& path) {
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// Inputs that once crashed a fuzzer must now decode within the limits or be refused. Run
-// under the sanitizer build, a memory fault fails the run.
-TEST(FuzzRegressions, EveryKeptInputIsReadSafely) {
-    const fs::path root = BRONTEL_FUZZ_REGRESSIONS_DIR;
-    ASSERT_TRUE(fs::is_directory(root)) << root;
-    for (const auto& folder : fs::directory_iterator(root)) {
-        if (!folder.is_directory()) continue;
-        const auto entry = entries().find(folder.path().filename().string());
-        ASSERT_NE(entry, entries().end()) << "no fuzzer named " << folder.path();
-        for (const auto& file : fs::directory_iterator(folder.path())) {
-            for (const QImage& image : entry->second(readFile(file.path()))) {
-                EXPECT_FALSE(image.isNull()) << file.path();
-                EXPECT_LE(std::int64_t{image.width()} * image.height(), kMaxPicturePixels)
-                    << file.path();
+// Each fuzzer's corpus and the inputs that once made it fail must decode within the limits
+// or be refused. Run under the sanitizer build, a memory fault fails the run.
+TEST(FuzzRegressions, EveryCorpusFileAndKeptInputIsReadSafely) {
+    for (const auto& [name, entry] : entries()) {
+        const fs::path corpus = fs::path(BRONTEL_FUZZ_CORPUS_DIR) / name;
+        ASSERT_TRUE(fs::is_directory(corpus)) << "no corpus for the fuzzer " << name;
+        for (const fs::path& folder : {corpus, fs::path(BRONTEL_FUZZ_REGRESSIONS_DIR) / name}) {
+            if (!fs::is_directory(folder)) continue;
+            for (const auto& file : fs::directory_iterator(folder)) {
+                for (const QImage& image : entry(readFile(file.path()))) {
+                    EXPECT_FALSE(image.isNull()) << file.path();
+                    EXPECT_LE(std::int64_t{image.width()} * image.height(), kMaxPicturePixels)
+                        << file.path();
+                }
             }
         }
     }
