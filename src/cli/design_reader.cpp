@@ -151,6 +151,19 @@ std::string pictureProblem(const Bytes& bytes) {
     return {};
 }
 
+// Up to `limit` bytes of the file, read as they come: asking for the whole limit at once
+// would reserve that much memory for every file, however small.
+QByteArray readAtMost(QFile& file, qint64 limit) {
+    constexpr qint64 kChunk = qint64{1} << 16;
+    QByteArray bytes;
+    while (bytes.size() < limit) {
+        const QByteArray chunk = file.read(std::min(kChunk, limit - bytes.size()));
+        if (chunk.isEmpty()) break;
+        bytes += chunk;
+    }
+    return bytes;
+}
+
 // The whole file, or why not. Files of any kind are read only up to the limit, so a device
 // or a pipe named as a picture cannot exhaust memory.
 std::optional<Bytes> readPictureFile(const QString& path, std::string& problem) {
@@ -163,7 +176,7 @@ std::optional<Bytes> readPictureFile(const QString& path, std::string& problem) 
         problem = file.errorString().toStdString();
         return std::nullopt;
     }
-    const QByteArray bytes = file.read(kPictureFileLimit + 1);
+    const QByteArray bytes = readAtMost(file, kPictureFileLimit + 1);
     if (file.error() != QFileDevice::NoError) problem = file.errorString().toStdString();
     if (bytes.size() > kPictureFileLimit) problem = "larger than 64 MiB";
     if (!problem.empty()) return std::nullopt;
@@ -351,7 +364,7 @@ DesignReading readDesign(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) {
         return refused(name + ": cannot read: " + file.errorString().toStdString());
     }
-    const QByteArray json = file.read(kDesignFileLimit + 1);
+    const QByteArray json = readAtMost(file, kDesignFileLimit + 1);
     if (file.error() != QFileDevice::NoError) {
         return refused(name + ": cannot read: " + file.errorString().toStdString());
     }
