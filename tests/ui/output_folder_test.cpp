@@ -43,8 +43,11 @@ protected:
     QString pictures() const { return scratch_.filePath("home/Pictures"); }
 
     void lay(Place place, const QString& path) const {
-        if (place == Place::Folder) ASSERT_TRUE(QDir().mkpath(path));
-        if (place == Place::File) scratch_.write(QDir(scratch_.path()).relativeFilePath(path), "x");
+        if (place == Place::Folder) {
+            ASSERT_TRUE(QDir().mkpath(path));
+        } else if (place == Place::File) {
+            scratch_.write(QDir(scratch_.path()).relativeFilePath(path), "x");
+        }
     }
 
     ScratchFolder scratch_;
