@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Times the whole brontel-render process on the initial design (four images written) beside
-# ImageMagick writing one BMP of the same size, median of RUNS runs each, in the same run.
+# ImageMagick writing one BMP of the same size, median of RUNS runs each, in the same run;
+# then the PNG and twice-size outputs against the plain BMP run.
 # Usage: bench/render_process.sh [path/to/brontel-render]   (RUNS=20, IMAGEMAGICK=convert)
 set -euo pipefail
 
@@ -31,3 +32,10 @@ theirs=$(median_ms "$imagemagick" -size 270x220 gradient: "$work/gradient.bmp")
 echo "brontel-render, four 270x220 BMP files: ${ours} ms (median of $runs)"
 echo "ImageMagick convert, one 270x220 BMP:   ${theirs} ms (median of $runs)"
 awk -v a="$ours" -v b="$theirs" 'BEGIN { printf "ratio: %.2f (target at most 2)\n", a / b }'
+
+for options in "--format png" "--scale 2" "--format png --scale 2"; do
+  # shellcheck disable=SC2086 # the options are words on purpose
+  other=$(median_ms "$render" "$work/design.json" -o "$work/out" $options)
+  awk -v a="$other" -v b="$ours" -v o="$options" \
+    'BEGIN { printf "brontel-render %s: %.1f ms, %.2fx the BMP run\n", o, a, a / b }'
+done
