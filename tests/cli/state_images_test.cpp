@@ -9,6 +9,7 @@
 #include "export/bmp_encoder.h"
 #include "export/corner_coverage.h"
 #include "render/gradient_colour.h"
+#include "render/gradient_oracle.h"
 #include "render/surface.h"
 
 namespace brontel {
@@ -44,34 +45,6 @@ QImage pixelsDoubled(const QImage& image) {
     return image.scaled(image.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
-// Position and extent of a pixel along the gradient of each mode, written out plainly.
-std::int64_t positionOf(int mode, int x, int y, int w, int h) {
-    switch (mode) {
-        case 1:
-            return y;
-        case 2:
-            return x;
-        case 3:
-            return x + y;
-        case 4:
-            return (w - 1 - x) + y;
-        case 5:
-            return h - 1 - y;
-        case 6:
-            return w - 1 - x;
-        case 7:
-            return (w - 1 - x) + (h - 1 - y);
-        default:
-            return x + (h - 1 - y);
-    }
-}
-
-std::int64_t extentOf(int mode, int w, int h) {
-    if (mode == 1 || mode == 5) return h;
-    if (mode == 2 || mode == 6) return w;
-    return 2 * std::int64_t{std::min(w, h)};
-}
-
 // Gradients are computed at the doubled size, not enlarged from the ordinary image.
 TEST(StateImagesAtScaleTwo, GradientsFollowTheRuleAtTheDoubledSize) {
     const ColourList colours = ColourList::fromFields(0x0000FF, 0xFFFFFF, 0xFF0000);
@@ -85,8 +58,9 @@ TEST(StateImagesAtScaleTwo, GradientsFollowTheRuleAtTheDoubledSize) {
         ASSERT_EQ(cell.size(), QSize(200, 120));
         for (int y = 0; y < 120; ++y) {
             for (int x = 0; x < 200; ++x) {
-                const Colour expected = gradientColourAt(positionOf(mode, x, y, 200, 120),
-                                                         extentOf(mode, 200, 120), colours);
+                const Colour expected =
+                    gradientColourAt(test::oraclePosition(mode, x, y, 200, 120),
+                                     test::oracleExtent(mode, 200, 120), colours);
                 ASSERT_EQ(colourAt(cell, x, y), expected)
                     << "mode " << mode << " at " << x << "," << y;
             }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "render/gradient_colour.h"
+#include "render/gradient_oracle.h"
 #include "render/surface_test_support.h"
 
 namespace brontel {
@@ -13,41 +14,14 @@ namespace {
 
 using test::colourAt;
 using test::isUntouched;
+using test::oracleExtent;
+using test::oraclePosition;
 using test::untouchedSurface;
 
 constexpr Colour kBlack = 0x000000, kWhite = 0xFFFFFF;
 const ColourList kBlackToWhite = ColourList::fromFields(kBlack, NoColour, kWhite);
 const ColourList kWhiteToBlack = ColourList::fromFields(kWhite, NoColour, kBlack);
 const ColourList kThree = ColourList::fromFields(rgb(255, 0, 0), rgb(0, 255, 0), rgb(0, 0, 255));
-
-// The mode table written out pixel by pixel: the oracle the fast fill must match.
-std::int64_t oraclePosition(int mode, std::int64_t x, std::int64_t y, std::int64_t w,
-                            std::int64_t h) {
-    switch (mode) {
-        case 1:
-            return y;
-        case 2:
-            return x;
-        case 3:
-            return x + y;
-        case 4:
-            return (w - 1 - x) + y;
-        case 5:
-            return h - 1 - y;
-        case 6:
-            return w - 1 - x;
-        case 7:
-            return (w - 1 - x) + (h - 1 - y);
-        default:
-            return x + (h - 1 - y);
-    }
-}
-
-std::int64_t oracleExtent(int mode, std::int64_t w, std::int64_t h) {
-    if (mode == 1 || mode == 5) return h;
-    if (mode == 2 || mode == 6) return w;
-    return 2 * std::min(w, h);
-}
 
 void oracleFill(QImage& surface, const QRect& rect, std::optional<QRect> clip, int mode,
                 const ColourList& colours) {
